@@ -1,0 +1,16 @@
+# Fails when any file of the portable core includes a Windows header.
+# Usage: cmake -DCORE_DIR=<src> -P check-portable.cmake
+file(GLOB_RECURSE files "${CORE_DIR}/*")
+set(pattern "#[ \t]*include[ \t]*[<\"](windows|winbase|winuser|wingdi|winreg|winnls|winnt|windef|winsock|winsock2|ws2tcpip|objbase|ole2|oleauto|oaidl|ocidl|commdlg|commctrl|shellapi|shlobj|tlhelp32|winsvc|mmsystem|rpc|unknwn)\\.h[>\"]")
+set(offenders "")
+foreach(f IN LISTS files)
+    file(STRINGS "${f}" hits REGEX "${pattern}")
+    if(hits)
+        list(APPEND offenders "${f}")
+    endif()
+endforeach()
+if(offenders)
+    list(JOIN offenders "\n  " text)
+    message(FATAL_ERROR "The core includes Windows headers:\n  ${text}")
+endif()
+message(STATUS "core is portable: ${CORE_DIR}")

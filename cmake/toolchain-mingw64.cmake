@@ -1,0 +1,6 @@
+# Cross build for 64-bit Windows with mingw-w64 (posix thread model, so the
+# standard library's threads and mutexes are available).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(TYP_MINGW_PREFIX x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs a Windows test program under 64-bit Wine in the build tree's own prefix,
+# creating the prefix on first use. Used as ctest's cross-compiling emulator.
+set -euo pipefail
+build_dir=$(cd "$(dirname "$0")" && pwd)
+export WINEPREFIX="$build_dir/prefix"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
+(
+  flock 9
+  if [ ! -f "$WINEPREFIX/.typ-ready" ]; then
+    timeout 120 wineboot -i >/dev/null 2>&1
+    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    timeout 30 wineserver -w
+    touch "$WINEPREFIX/.typ-ready"
+  fi
+) 9>"$build_dir/prefix.lock"
+exec timeout "${TYP_WINE_TIMEOUT:-600}" wine "$@"

@@ -1,0 +1,81 @@
+#include "charconv/CodePage850.h"
+
+#include "charconv/Windows1252.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace typ {
+namespace {
+
+// 0x80-0xFF; bytes below are ASCII.
+constexpr std::array<char16_t, 128> kBytes80ToFF = {
+    u'\u00C7', u'\u00FC', u'\u00E9', u'\u00E2', u'\u00E4', u'\u00E0', u'\u00E5', u'\u00E7',
+    u'\u00EA', u'\u00EB', u'\u00E8', u'\u00EF', u'\u00EE', u'\u00EC', u'\u00C4', u'\u00C5',
+    u'\u00C9', u'\u00E6', u'\u00C6', u'\u00F4', u'\u00F6', u'\u00F2', u'\u00FB', u'\u00F9',
+    u'\u00FF', u'\u00D6', u'\u00DC', u'\u00F8', u'\u00A3', u'\u00D8', u'\u00D7', u'\u0192',
+    u'\u00E1', u'\u00ED', u'\u00F3', u'\u00FA', u'\u00F1', u'\u00D1', u'\u00AA', u'\u00BA',
+    u'\u00BF', u'\u00AE', u'\u00AC', u'\u00BD', u'\u00BC', u'\u00A1', u'\u00AB', u'\u00BB',
+    u'\u2591', u'\u2592', u'\u2593', u'\u2502', u'\u2524', u'\u00C1', u'\u00C2', u'\u00C0',
+    u'\u00A9', u'\u2563', u'\u2551', u'\u2557', u'\u255D', u'\u00A2', u'\u00A5', u'\u2510',
+    u'\u2514', u'\u2534', u'\u252C', u'\u251C', u'\u2500', u'\u253C', u'\u00E3', u'\u00C3',
+    u'\u255A', u'\u2554', u'\u2569', u'\u2566', u'\u2560', u'\u2550', u'\u256C', u'\u00A4',
+    u'\u00F0', u'\u00D0', u'\u00CA', u'\u00CB', u'\u00C8', u'\u0131', u'\u00CD', u'\u00CE',
+    u'\u00CF', u'\u2518', u'\u250C', u'\u2588', u'\u2584', u'\u00A6', u'\u00CC', u'\u2580',
+    u'\u00D3', u'\u00DF', u'\u00D4', u'\u00D2', u'\u00F5', u'\u00D5', u'\u00B5', u'\u00FE',
+    u'\u00DE', u'\u00DA', u'\u00DB', u'\u00D9', u'\u00FD', u'\u00DD', u'\u00AF', u'\u00B4',
+    u'\u00AD', u'\u00B1', u'\u2017', u'\u00BE', u'\u00B6', u'\u00A7', u'\u00F7', u'\u00B8',
+    u'\u00B0', u'\u00A8', u'\u00B7', u'\u00B9', u'\u00B3', u'\u00B2', u'\u25A0', u'\u00A0',
+};
+
+// What a DOS screen font draws for the control bytes 0x00-0x1F. 0x00 is blank.
+// 0x14 and 0x15 were drawn as the pilcrow and section sign, but code page 850
+// has those at 0xF4 and 0xF5; the control pictures keep every glyph unique so
+// the drawn text still tells the bytes apart.
+constexpr std::array<char16_t, 32> kControlGlyphs = {
+    u' ',      u'\u263A', u'\u263B', u'\u2665', u'\u2666', u'\u2663', u'\u2660', u'\u2022',
+    u'\u25D8', u'\u25CB', u'\u25D9', u'\u2642', u'\u2640', u'\u266A', u'\u266B', u'\u263C',
+    u'\u25BA', u'\u25C4', u'\u2195', u'\u203C', u'\u2414', u'\u2415', u'\u25AC', u'\u21A8',
+    u'\u2191', u'\u2193', u'\u2192', u'\u2190', u'\u221F', u'\u2194', u'\u25B2', u'\u25BC',
+};
+constexpr char16_t kDeleteGlyph = u'\u2302';
+constexpr unsigned char kDelete = 0x7F;
+
+std::array<char16_t, 256> CodePage850Chars() {
+    std::array<char16_t, 256> chars{};
+    std::iota(chars.begin(), chars.begin() + 0x80, u'\0');
+    std::copy(kBytes80ToFF.begin(), kBytes80ToFF.end(), chars.begin() + 0x80);
+    return chars;
+}
+
+} // namespace
+
+const TCodeTable& CodePage850Table() {
+    static const TCodeTable table(CodePage850Chars());
+    return table;
+}
+
+std::u16string DosBytesToAnsi(std::string_view bytes) {
+    return Windows1252Table().Decode(bytes);
+}
+
+std::string AnsiToDosBytes(std::u16string_view text) {
+    return Windows1252Table().Encode(text, CodePage850Table());
+}
+
+char16_t DosGlyph(unsigned char byte) {
+    if (byte < kControlGlyphs.size()) {
+        return kControlGlyphs[byte];
+    }
+    if (byte == kDelete) {
+        return kDeleteGlyph;
+    }
+    return CodePage850Table().Char(byte);
+}
+
+char16_t DosGlyphOfAnsi(char16_t c) {
+    const auto byte = Windows1252Table().Byte(c);
+    return byte ? DosGlyph(*byte) : c;
+}
+
+} // namespace typ

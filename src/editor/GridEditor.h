@@ -1,0 +1,89 @@
+#pragma once
+
+#include "editor/Keys.h"
+#include "editor/Memo.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace typ {
+
+// An error of the editor, carrying the Spanish message (UTF-8) the user sees.
+class EEditorError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The editor window's rules over its grid memo: the page shape, the key filters
+// that keep the caret inside the page and the lines at their width, insert and
+// overwrite, and the status texts. The window feeds it keys and shows its state;
+// closing is reported through OnCloseRequest, never acted on here.
+class TGridEditor {
+public:
+    static constexpr int kDefaultWidth = 250;
+    static constexpr int kDefaultHeight = 80;
+    // Bounds the memory a page may take (a text's longest line times its line
+    // count can be enormous for a hostile text).
+    static constexpr std::int64_t kMaxPageCells = 64LL * 1024 * 1024;
+
+    TGridEditor();
+
+    TMemo& Editor() { return FEditor; }
+    const TMemo& Editor() const { return FEditor; }
+    int AnchoPagina() const { return FAnchoPagina; }
+    int AltoPagina() const { return FAltoPagina; }
+    bool InsertMode() const { return FInsertMode; }
+    bool TextSel() const { return FTextSel; }
+    bool IgnoreChar() const { return FIgnoreChar; }
+    std::uint8_t TypeEdition() const { return FTypeEdition; }
+    void SetTypeEdition(std::uint8_t mode) { FTypeEdition = mode; }
+    // Check state of the Dibujar command, shown in status panel 0.
+    bool DrawingChecked() const { return FDrawingChecked; }
+    void SetDrawingChecked(bool checked) { FDrawingChecked = checked; }
+
+    // Sizes the page and normalises the text into it, keeping the modified flag.
+    // Throws EEditorError, changing nothing, for a page beyond kMaxPageCells.
+    void SetPageSize(int width, int height);
+    void NormalizeGrid();
+    void PadCurrentLine();
+
+    // The window's key filters: each may change or swallow (zero) the key.
+    void EditorKeyDown(int& key, TShiftState shift);
+    void EditorKeyPress(char16_t& key);
+    void EditorKeyUp(int& key, TShiftState shift);
+
+    // A keystroke as the grid receives it: the filter, then the memo's own
+    // handling of whatever key is left.
+    void KeyDown(int key, TShiftState shift);
+    void KeyPress(char16_t character);
+    void KeyUp(int key, TShiftState shift);
+
+    void UpdateStatus();
+    const std::u16string& StatusText(int panel) const {
+        return FStatus.at(static_cast<std::size_t>(panel));
+    }
+
+    std::function<void()> OnCloseRequest;
+    // After SetPageSize: the view measures its font and resizes grid and rulers.
+    std::function<void()> OnPageSizeChanged;
+
+private:
+    void RequestClose();
+    void DropLastCharOfLine(int line);
+    int NextLineStart(int line) const;
+
+    TMemo FEditor;
+    int FAnchoPagina = 0;
+    int FAltoPagina = 0;
+    bool FInsertMode = false;
+    bool FTextSel = false;
+    bool FIgnoreChar = false;
+    std::uint8_t FTypeEdition = 0;
+    bool FDrawingChecked = false;
+    std::array<std::u16string, 3> FStatus;
+};
+
+} // namespace typ
