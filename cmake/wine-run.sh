@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Runs a Windows test program under 64-bit Wine in the build tree's own prefix,
-# creating the prefix on first use. Used as ctest's cross-compiling emulator.
+# creating the prefix on first use. Used as ctest's cross-compiling emulator
+# and to run Wine's own programs in tests. TYP_WINE_PREFIX names another
+# prefix in the build tree, for tests that need a fresh registry of their own.
 set -euo pipefail
 build_dir=$(cd "$(dirname "$0")" && pwd)
-export WINEPREFIX="$build_dir/prefix"
+export WINEPREFIX="$build_dir/${TYP_WINE_PREFIX:-prefix}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 (
   flock 9
@@ -13,5 +15,5 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
     timeout 30 wineserver -w
     touch "$WINEPREFIX/.typ-ready"
   fi
-) 9>"$build_dir/prefix.lock"
+) 9>"$WINEPREFIX.lock"
 exec timeout "${TYP_WINE_TIMEOUT:-600}" wine "$@"
