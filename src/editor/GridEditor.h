@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/BoxDrawing.h"
 #include "editor/Keys.h"
 #include "editor/Memo.h"
 
@@ -43,10 +44,16 @@ public:
     // Check state of the Dibujar command, shown in status panel 0.
     bool DrawingChecked() const { return FDrawingChecked; }
     void SetDrawingChecked(bool checked) { FDrawingChecked = checked; }
+    // The box-drawing state: the cursor keys draw through it in edition mode 2
+    // while the process-wide drawing flag is on.
+    TBoxDrawing& Drawing() { return FDrawing; }
+    const TBoxDrawing& Drawing() const { return FDrawing; }
 
     // Sizes the page and normalises the text into it, keeping the modified flag.
     // Throws EEditorError, changing nothing, for a page beyond kMaxPageCells.
     void SetPageSize(int width, int height);
+    // Throws the error SetPageSize would throw for this size.
+    static void CheckPageSize(int width, int height);
     void NormalizeGrid();
     void PadCurrentLine();
 
@@ -83,6 +90,7 @@ private:
     bool FIgnoreChar = false;
     std::uint8_t FTypeEdition = 0;
     bool FDrawingChecked = false;
+    TBoxDrawing FDrawing;
     std::array<std::u16string, 3> FStatus;
 };
 

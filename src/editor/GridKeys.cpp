@@ -1,4 +1,6 @@
 #include "charconv/CharConv.h"
+#include "editor/Commands.h"
+#include "editor/DrawingFlag.h"
 #include "editor/GridEditor.h"
 
 #include <string>
@@ -83,6 +85,10 @@ void TGridEditor::EditorKeyDown(int& key, TShiftState shift) {
     default:
         break;
     }
+    // Drawn before the memo moves the caret, so the step starts from its cell;
+    // the step itself ignores keys other than the arrows.
+    if (FTypeEdition == kHostedEdition && DrawingFlag())
+        FDrawing.DrawStep(FEditor, FAnchoPagina, key);
 }
 
 // Removes the last character of a line to make room for an insertion, keeping

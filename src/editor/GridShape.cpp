@@ -20,11 +20,17 @@ std::u16string FittedLine(std::u16string_view line, int width) {
 
 } // namespace
 
-void TGridEditor::SetPageSize(int width, int height) {
+void TGridEditor::CheckPageSize(int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
     if ((static_cast<std::int64_t>(width) + 2) * height > kMaxPageCells)
         throw EEditorError(PageTooLargeMessage(width, height));
+}
+
+void TGridEditor::SetPageSize(int width, int height) {
+    CheckPageSize(width, height);
+    width = std::max(width, 0);
+    height = std::max(height, 0);
     FAnchoPagina = width;
     FAltoPagina = height;
     NormalizeGrid();

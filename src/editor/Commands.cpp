@@ -1,0 +1,164 @@
+#include "editor/Commands.h"
+
+namespace typ {
+
+namespace {
+
+using enum TCommandId;
+
+constexpr TShortcut Ctrl(char letter, std::u16string_view text) {
+    return {letter, ssCtrl, text};
+}
+
+// A function key without modifiers, F1 to F12.
+constexpr TShortcut Function(int number, std::u16string_view text) {
+    return {vk::F1 + number - 1, 0, text};
+}
+
+constexpr TShortcut kNone{};
+
+// In the order of TCommandId, so that an identifier indexes its row.
+constexpr std::array<TCommand, 24> kCommands = {{
+    {actAbrir, "actAbrir", u"Archivo", u"&Abrir", Ctrl('A', u"Ctrl+A"), u"Abrir", false},
+    {actGuardar, "actGuardar", u"Archivo", u"&Guardar", Ctrl('G', u"Ctrl+G"), u"Guardar", false},
+    {actGuardarComo, "actGuardarComo", u"Archivo", u"G&uardar como...", kNone, u"Guardar como...",
+     false},
+    {actImprimir, "actImprimir", u"Archivo", u"&Imprimir", Ctrl('P', u"Ctrl+P"), u"Imprimir",
+     false},
+    {actConfigPagina, "actConfigPagina", u"Archivo", u"Configurar &página...", kNone,
+     u"Configuración de la página", false},
+    {actConfigImpresora, "actConfigImpresora", u"Archivo", u"C&onfigurar impresora...", kNone,
+     u"Configurar impresora...", false},
+    {actCerrar, "actCerrar", u"Archivo", u"&Cerrar", kNone, u"Cerrar", true},
+    {actImportarTyp, "actImportarTyp", u"Archivo", u"&Importar TYP", kNone, u"", false},
+    {actExportarTyp, "actExportarTyp", u"Archivo", u"&Exportar TYP", kNone, u"", false},
+    {actDeshacer, "actDeshacer", u"Edicion", u"Des&hacer", Ctrl('Z', u"Ctrl+Z"), u"Deshacer",
+     false},
+    {actCortar, "actCortar", u"Edicion", u"Cor&tar", Ctrl('X', u"Ctrl+X"), u"Cortar", false},
+    {actCopiar, "actCopiar", u"Edicion", u"&Copiar", Ctrl('C', u"Ctrl+C"), u"Copiar", false},
+    {actPegar, "actPegar", u"Edicion", u"&Pegar", Ctrl('V', u"Ctrl+V"), u"Pegar", false},
+    {actBorrar, "actBorrar", u"Edicion", u"Borr&ar", Ctrl('D', u"Ctrl+D"), u"Borrar", false},
+    {actInsertarLinea, "actInsertarLinea", u"Edicion", u"&Insertar línea", Ctrl('I', u"Ctrl+I"),
+     u"", false},
+    {actBorrarLinea, "actBorrarLinea", u"Edicion", u"B&orrar línea", Ctrl('N', u"Ctrl+N"), u"",
+     false},
+    {actSeleccionarTodo, "actSeleccionarTodo", u"Edicion", u"&Seleccionar todo",
+     Ctrl('E', u"Ctrl+E"), u"Seleccionar todo", false},
+    {actBuscar, "actBuscar", u"Edicion", u"&Buscar...", Ctrl('B', u"Ctrl+B"), u"Buscar", false},
+    {actBuscarSiguiente, "actBuscarSiguiente", u"Edicion", u"B&uscar siguiente", Function(3, u"F3"),
+     u"Buscar siguiente", false},
+    {actReemplazar, "actReemplazar", u"Edicion", u"Reempla&zar...", Ctrl('L', u"Ctrl+L"),
+     u"Reemplazar", false},
+    {actDibujar, "actDibujar", u"Edicion", u"&Dibujar", Function(6, u"F6"), u"Dibujar", false},
+    {actCortarPalabras, "actCortarPalabras", u"Formato", u"Cortar &palabras", kNone, u"", false},
+    {actFuente, "actFuente", u"Formato", u"F&uente...", kNone, u"", false},
+    {actAyuda, "actAyuda", u"Ayuda", u"&Ayuda", Function(1, u"F1"), u"Ayuda", true},
+}};
+
+constexpr TMenuEntry kSeparator{};
+
+constexpr TMenuEntry Item(TCommandId id) {
+    return {id, false};
+}
+
+constexpr std::array<TMenuEntry, 8> kArchivo = {
+    Item(actAbrir),        Item(actGuardar),         Item(actGuardarComo), Item(actImprimir),
+    Item(actConfigPagina), Item(actConfigImpresora), kSeparator,           Item(actCerrar),
+};
+
+constexpr std::array<TMenuEntry, 17> kEdicion = {
+    Item(actDeshacer),
+    kSeparator,
+    Item(actCortar),
+    Item(actCopiar),
+    Item(actPegar),
+    Item(actBorrar),
+    kSeparator,
+    Item(actInsertarLinea),
+    Item(actBorrarLinea),
+    kSeparator,
+    Item(actSeleccionarTodo),
+    kSeparator,
+    Item(actBuscar),
+    Item(actBuscarSiguiente),
+    Item(actReemplazar),
+    kSeparator,
+    Item(actDibujar),
+};
+
+constexpr std::array<TMenuEntry, 3> kFormato = {
+    TMenuEntry{actCortarPalabras, true},
+    kSeparator,
+    Item(actFuente),
+};
+
+constexpr std::array<TMenuEntry, 7> kPopup = {
+    Item(actCortar), Item(actCopiar),          Item(actPegar),      kSeparator,
+    Item(actBuscar), Item(actBuscarSiguiente), Item(actReemplazar),
+};
+
+constexpr std::array<TMainMenuItem, 4> kMainMenu = {{
+    {u"&Archivo", kArchivo, std::nullopt},
+    {u"&Edición", kEdicion, std::nullopt},
+    {u"&Formato", kFormato, std::nullopt},
+    {u"", {}, actAyuda},
+}};
+
+TEnabling EnabledWhen(bool condition) {
+    return condition ? TEnabling::Enable : TEnabling::Disable;
+}
+
+} // namespace
+
+std::span<const TCommand> CommandTable() {
+    return kCommands;
+}
+
+const TCommand& Command(TCommandId id) {
+    return kCommands.at(static_cast<std::size_t>(id));
+}
+
+std::u16string MenuItemText(const TCommand& command) {
+    std::u16string text(command.Caption);
+    if (!command.Shortcut.Text.empty())
+        text.append(u"\t").append(command.Shortcut.Text);
+    return text;
+}
+
+std::u16string ButtonText(const TCommand& command) {
+    std::u16string_view caption = command.Caption;
+    if (caption.ends_with(u"..."))
+        caption.remove_suffix(3);
+    std::u16string text;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        // "&&" stands for one "&"; a single "&" only marks the accelerator.
+        if (caption[i] == u'&' && ++i >= caption.size())
+            break;
+        text += caption[i];
+    }
+    return text;
+}
+
+std::span<const TMainMenuItem> MainMenu() {
+    return kMainMenu;
+}
+
+std::span<const TMenuEntry> PopupMenu() {
+    return kPopup;
+}
+
+std::array<TCommandEnabling, 4> EditMenuEnabling(const TEditMenuState& state) {
+    if (state.TypeEdition != kHostedEdition || state.Drawing) {
+        return {{{actPegar, TEnabling::Leave},
+                 {actCortar, TEnabling::Leave},
+                 {actCopiar, TEnabling::Leave},
+                 {actBorrar, TEnabling::Leave}}};
+    }
+    const TEnabling selection = EnabledWhen(state.SelLength >= 1);
+    return {{{actPegar, EnabledWhen(state.ClipboardHasText)},
+             {actCortar, selection},
+             {actCopiar, selection},
+             {actBorrar, selection}}};
+}
+
+} // namespace typ

@@ -1,0 +1,51 @@
+#include "editor/LineCommands.h"
+
+#include <string>
+
+namespace typ {
+
+void actDeshacerExecute(TGridEditor& grid) {
+    grid.Editor().Undo();
+}
+
+void actCortarExecute(TGridEditor& grid, TClipboard& clipboard) {
+    TMemo& memo = grid.Editor();
+    if (memo.SelLength() > 0) {
+        clipboard.SetText(memo.SelText());
+        memo.ReplaceSel(u"", true);
+    }
+    grid.NormalizeGrid();
+}
+
+void actCopiarExecute(const TGridEditor& grid, TClipboard& clipboard) {
+    if (grid.Editor().SelLength() > 0)
+        clipboard.SetText(grid.Editor().SelText());
+}
+
+void actPegarExecute(TGridEditor& grid, const TClipboard& clipboard) {
+    if (const auto text = clipboard.Text())
+        grid.Editor().ReplaceSel(std::u16string_view(*text).substr(0, text->find(u'\0')), true);
+    grid.NormalizeGrid();
+}
+
+void actBorrarExecute(TGridEditor& grid) {
+    if (grid.Editor().SelLength() > 0)
+        grid.Editor().ReplaceSel(u"", true);
+}
+
+void actSeleccionarTodoExecute(TGridEditor& grid) {
+    grid.Editor().SelectAll();
+}
+
+void actInsertarLineaExecute(TGridEditor& grid) {
+    const std::u16string blank(static_cast<std::size_t>(grid.AnchoPagina()), u' ');
+    grid.Editor().Lines().Insert(grid.Editor().CaretPos().Y, blank);
+    grid.NormalizeGrid();
+}
+
+void actBorrarLineaExecute(TGridEditor& grid) {
+    grid.Editor().Lines().Delete(grid.Editor().CaretPos().Y);
+    grid.NormalizeGrid();
+}
+
+} // namespace typ

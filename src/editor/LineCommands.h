@@ -1,0 +1,26 @@
+#pragma once
+
+#include "editor/Clipboard.h"
+#include "editor/GridEditor.h"
+
+// The Edición commands that are not search or drawing. Those that can change
+// the page's shape end with NormalizeGrid; Deshacer and Borrar do not, and may
+// leave lines of other lengths until a later normalisation.
+namespace typ {
+
+// The memo's own one-level undo.
+void actDeshacerExecute(TGridEditor& grid);
+// Moves the selection to the clipboard (undoable, as the control's cut).
+void actCortarExecute(TGridEditor& grid, TClipboard& clipboard);
+void actCopiarExecute(const TGridEditor& grid, TClipboard& clipboard);
+// Inserts the clipboard's text over the selection whatever the insert mode;
+// the normalisation then drops what went past the right edge or the last line.
+void actPegarExecute(TGridEditor& grid, const TClipboard& clipboard);
+void actBorrarExecute(TGridEditor& grid);
+void actSeleccionarTodoExecute(TGridEditor& grid);
+// A line of blanks before the caret's line; the page's last line is lost.
+void actInsertarLineaExecute(TGridEditor& grid);
+// Removes the caret's line; a line of blanks closes the page.
+void actBorrarLineaExecute(TGridEditor& grid);
+
+} // namespace typ

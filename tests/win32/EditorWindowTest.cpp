@@ -1,0 +1,293 @@
+#include "CommandIds.h"
+#include "EditorWindowTestSupport.h"
+#include "editor/DrawingFlag.h"
+#include "editor/DrawingMode.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace typ::win::test {
+namespace {
+
+using enum TCommandId;
+using Items = std::vector<std::wstring>;
+
+bool ButtonEnabled(HWND toolBar, TCommandId command) {
+    return SendMessageW(toolBar, TB_ISBUTTONENABLED, CommandMessageId(command), 0) != 0;
+}
+
+bool ButtonHidden(HWND toolBar, TCommandId command) {
+    return SendMessageW(toolBar, TB_ISBUTTONHIDDEN, CommandMessageId(command), 0) != 0;
+}
+
+bool HasVisibleStyle(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+TEST(EditorWindow, IsCreatedHiddenWithItsClassNamesAndParts) {
+    TfrmEditorTYP form;
+    const HWND window = form.Handle();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(form.Handle(), window);
+    EXPECT_EQ(ClassOf(window), L"TfrmEditorTYP");
+    EXPECT_FALSE(IsWindowVisible(window));
+    const HWND grid = GridOf(form);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(GetParent(GetParent(GetParent(grid))), window);
+    EXPECT_NE(ToolBarOf(form), nullptr);
+    EXPECT_NE(StatusBarOf(form), nullptr);
+    EXPECT_EQ(FindDescendants(window, L"TypRuler").size(), 2u);
+    form.SetCaption(u"Plantilla: factura");
+    wchar_t caption[64] = {};
+    GetWindowTextW(window, caption, 64);
+    EXPECT_STREQ(caption, L"Plantilla: factura");
+    EXPECT_EQ(form.Grid().AnchoPagina(), 250);
+    EXPECT_EQ(form.Grid().AltoPagina(), 80);
+}
+
+TEST(EditorWindow, MenuBarShowsEveryCaptionWithItsShortcut) {
+    TfrmEditorTYP form;
+    const HMENU bar = GetMenu(form.Handle());
+    EXPECT_EQ(MenuItems(bar), (Items{L"&Archivo", L"&Edición", L"&Formato", L"&Ayuda\tF1"}));
+    EXPECT_EQ(
+        MenuItems(GetSubMenu(bar, 0)),
+        (Items{L"&Abrir\tCtrl+A", L"&Guardar\tCtrl+G", L"G&uardar como...", L"&Imprimir\tCtrl+P",
+               L"Configurar &página...", L"C&onfigurar impresora...", L"-", L"&Cerrar"}));
+    EXPECT_EQ(MenuItems(GetSubMenu(bar, 1)),
+              (Items{L"Des&hacer\tCtrl+Z", L"-", L"Cor&tar\tCtrl+X", L"&Copiar\tCtrl+C",
+                     L"&Pegar\tCtrl+V", L"Borr&ar\tCtrl+D", L"-", L"&Insertar línea\tCtrl+I",
+                     L"B&orrar línea\tCtrl+N", L"-", L"&Seleccionar todo\tCtrl+E", L"-",
+                     L"&Buscar...\tCtrl+B", L"B&uscar siguiente\tF3", L"Reempla&zar...\tCtrl+L",
+                     L"-", L"&Dibujar\tF6"}));
+    EXPECT_EQ(MenuItems(GetSubMenu(bar, 2)), (Items{L"Cortar &palabras", L"-", L"F&uente..."}));
+    EXPECT_EQ(GetSubMenu(bar, 3), nullptr);
+    EXPECT_EQ(GetMenuItemID(bar, 3), CommandMessageId(actAyuda));
+}
+
+TEST(EditorWindow, CommandsWithoutHandlersAreDisabledEverywhere) {
+    TfrmEditorTYP form;
+    const HMENU bar = GetMenu(form.Handle());
+    for (const TCommand& command : CommandTable()) {
+        const bool handled = command.Id == actCerrar || command.Id == actAyuda;
+        EXPECT_EQ(MenuItemGrayed(bar, CommandMessageId(command.Id)), !handled) << command.Name;
+    }
+    const HWND toolBar = ToolBarOf(form);
+    for (const TCommandId command : {actAbrir, actGuardar, actImprimir, actDeshacer, actCortar,
+                                     actCopiar, actPegar, actDibujar, actBuscar})
+        EXPECT_FALSE(ButtonEnabled(toolBar, command)) << Command(command).Name;
+    EXPECT_TRUE(ButtonEnabled(toolBar, actAyuda));
+    EXPECT_FALSE(IsWindowEnabled(ButtonCaptioned(form, L"&Importar / Exportar TYP")));
+    EXPECT_FALSE(IsWindowEnabled(ButtonCaptioned(form, L"&Importar TYP")));
+    EXPECT_FALSE(IsWindowEnabled(ButtonCaptioned(form, L"&Exportar TYP")));
+    EXPECT_TRUE(IsWindowEnabled(ButtonCaptioned(form, L"&Variables de impresión")));
+}
+
+std::wstring ToolTipOf(HWND toolBar, UINT_PTR id) {
+    const auto tips = reinterpret_cast<HWND>(SendMessageW(toolBar, TB_GETTOOLTIPS, 0, 0));
+    wchar_t text[80] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = toolBar;
+    tool.uId = id;
+    tool.lpszText = text;
+    SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+TEST(EditorWindow, ToolButtonsShowTheirCaptionsWithTheHintsAsToolTips) {
+    TfrmEditorTYP form;
+    const HWND toolBar = ToolBarOf(form);
+    wchar_t text[40] = {};
+    SendMessageW(toolBar, TB_GETBUTTONTEXTW, CommandMessageId(actBuscar),
+                 reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"Buscar");
+    EXPECT_EQ(ToolTipOf(toolBar, CommandMessageId(actImprimir)), L"Imprimir");
+    EXPECT_EQ(ToolTipOf(toolBar, CommandMessageId(actAyuda)), L"Ayuda");
+    const HWND variables = ButtonCaptioned(form, L"&Variables de impresión");
+    EXPECT_EQ(ToolTipOf(toolBar, reinterpret_cast<UINT_PTR>(variables)), L"Variables de impresión");
+    RECT bounds{};
+    GetWindowRect(variables, &bounds);
+    EXPECT_EQ(bounds.right - bounds.left, 140);
+    EXPECT_EQ(bounds.bottom - bounds.top, 22);
+}
+
+TEST(EditorWindow, StatusBarHasThreePanelsShowingTheGridStatus) {
+    TfrmEditorTYP form;
+    const HWND statusBar = StatusBarOf(form);
+    int edges[4] = {};
+    ASSERT_EQ(SendMessageW(statusBar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 3);
+    EXPECT_EQ(edges[0], 200);
+    EXPECT_EQ(edges[1], 230);
+    form.Grid().Editor().SetSel(3, 3);
+    ShowPlain(form);
+    EXPECT_EQ(StatusText(statusBar, 0), L" Modo de Edición");
+    EXPECT_EQ(StatusText(statusBar, 1), L"\tSOB");
+    EXPECT_EQ(StatusText(statusBar, 2), L"Posición: (x, y) = (3, 1)");
+}
+
+TEST(EditorWindow, HostedFileCommandsAndHelpButtonsReallyHide) {
+    TfrmEditorTYP form;
+    const HWND toolBar = ToolBarOf(form);
+    const HMENU archivo = GetSubMenu(GetMenu(form.Handle()), 0);
+    const HWND importExport = ButtonCaptioned(form, L"&Importar / Exportar TYP");
+    const HWND variables = ButtonCaptioned(form, L"&Variables de impresión");
+    EXPECT_TRUE(form.HelpButtonsVisible());
+
+    form.HideHostedFileCommands();
+    EXPECT_TRUE(ButtonHidden(toolBar, actAbrir));
+    EXPECT_TRUE(ButtonHidden(toolBar, actGuardar));
+    EXPECT_FALSE(ButtonHidden(toolBar, actImprimir));
+    EXPECT_FALSE(HasVisibleStyle(importExport));
+    EXPECT_TRUE(HasVisibleStyle(ButtonCaptioned(form, L"&Importar TYP")));
+    EXPECT_EQ(MenuItems(archivo), (Items{L"&Imprimir\tCtrl+P", L"Configurar &página...",
+                                         L"C&onfigurar impresora...", L"-", L"&Cerrar"}));
+    EXPECT_TRUE(form.HelpButtonsVisible());
+
+    const int helpWidth = form.HelpButtonWidth();
+    form.HideHelpButtons();
+    EXPECT_FALSE(form.HelpButtonsVisible());
+    EXPECT_TRUE(ButtonHidden(toolBar, actAyuda));
+    EXPECT_FALSE(HasVisibleStyle(variables));
+    EXPECT_EQ(form.HelpButtonWidth(), helpWidth);
+}
+
+TEST(EditorWindow, ImportExportBarTakesTheBoundsItIsGiven) {
+    TfrmEditorTYP form;
+    RECT help{};
+    SendMessageW(ToolBarOf(form), TB_GETRECT, CommandMessageId(actAyuda),
+                 reinterpret_cast<LPARAM>(&help));
+    EXPECT_EQ(form.HelpButtonWidth(), help.right - help.left);
+    EXPECT_GE(form.HelpButtonWidth(), 26);
+
+    form.HideHostedFileCommands();
+    form.SetImportExportBarBounds(228, 200);
+    form.SetImportExportBarBounds(form.ImportExportBarLeft() - form.HelpButtonWidth(), 200);
+    EXPECT_EQ(form.ImportExportBarLeft(), 228 - form.HelpButtonWidth());
+    const HWND importButton = ButtonCaptioned(form, L"&Importar TYP");
+    const HWND bar = GetParent(importButton);
+    RECT screen{};
+    GetWindowRect(bar, &screen);
+    RECT bounds = screen;
+    MapWindowPoints(nullptr, GetParent(bar), reinterpret_cast<POINT*>(&bounds), 2);
+    EXPECT_EQ(bounds.left, 228 - form.HelpButtonWidth());
+    EXPECT_EQ(bounds.right - bounds.left, 200);
+    // The hidden first button leaves no gap.
+    RECT button{};
+    GetWindowRect(importButton, &button);
+    EXPECT_EQ(button.left, screen.left);
+}
+
+TEST(EditorWindow, EditMenuRuleLeavesCommandsWithoutHandlersDisabled) {
+    TfrmEditorTYP form;
+    form.SetTypeEdition(kHostedEdition);
+    form.LoadText(u"abcdef");
+    form.Grid().Editor().SetSel(0, 4);
+    ASSERT_TRUE(OpenClipboard(form.Handle()));
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 4 * sizeof(wchar_t));
+    wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), L"xyz");
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+
+    const HMENU bar = GetMenu(form.Handle());
+    SendMessageW(form.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, 1)), 1);
+    for (const TCommandId command : {actPegar, actCortar, actCopiar, actBorrar})
+        EXPECT_TRUE(MenuItemGrayed(bar, CommandMessageId(command))) << Command(command).Name;
+    EXPECT_FALSE(ButtonEnabled(ToolBarOf(form), actCortar));
+    EXPECT_FALSE(MenuItemGrayed(bar, CommandMessageId(actCerrar)));
+}
+
+TEST(EditorWindow, PopupMenuOfTheGridListsItsItems) {
+    TfrmEditorTYP form;
+    ShowPlain(form);
+    Items shown;
+    RunLater([&] {
+        const std::vector<HWND> menus = ThreadWindows(L"#32768");
+        if (!menus.empty())
+            shown = MenuItems(reinterpret_cast<HMENU>(SendMessageW(menus[0], MN_GETHMENU, 0, 0)));
+        EndMenu();
+    });
+    SendMessageW(form.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(GridOf(form)),
+                 MAKELPARAM(200, 200));
+    EXPECT_EQ(shown,
+              (Items{L"Cor&tar\tCtrl+X", L"&Copiar\tCtrl+C", L"&Pegar\tCtrl+V", L"-",
+                     L"&Buscar...\tCtrl+B", L"B&uscar siguiente\tF3", L"Reempla&zar...\tCtrl+L"}));
+}
+
+class THookedForm : public TfrmEditorTYP {
+public:
+    int Helps = 0;
+    int VariablesHelps = 0;
+    bool HelpFails = false;
+
+protected:
+    void HelpHook() override {
+        ++Helps;
+        if (HelpFails)
+            throw std::runtime_error("No se encontró la ayuda de la plantilla «factura».");
+    }
+    void VariablesHelpHook() override { ++VariablesHelps; }
+};
+
+TEST(EditorWindow, AyudaAndTheVariablesButtonCallTheirHooks) {
+    THookedForm form;
+    SendMessageW(form.Handle(), WM_COMMAND, CommandMessageId(actAyuda), 0);
+    EXPECT_EQ(form.Helps, 1);
+    SendMessageW(ButtonCaptioned(form, L"&Variables de impresión"), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.VariablesHelps, 1);
+    EXPECT_EQ(form.Helps, 1);
+    SendMessageW(form.Handle(), WM_COMMAND, CommandMessageId(actBuscar), 0);
+    EXPECT_EQ(form.Helps + form.VariablesHelps, 2);
+}
+
+TEST(EditorWindow, AnErrorOfACommandIsShownAndTheWindowStaysOpen) {
+    THookedForm form;
+    form.HelpFails = true;
+    ShowPlain(form);
+    std::wstring message;
+    bool errorIcon = false;
+    RunLater([&] {
+        const std::vector<HWND> boxes = ThreadWindows(L"#32770");
+        if (boxes.empty())
+            return;
+        wchar_t text[256] = {};
+        GetDlgItemTextW(boxes[0], 0xFFFF, text, 256);
+        message = text;
+        for (const HWND control : FindDescendants(boxes[0], L"Static")) {
+            if (reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0)) ==
+                LoadIconW(nullptr, IDI_ERROR))
+                errorIcon = true;
+        }
+        PostMessageW(boxes[0], WM_COMMAND, IDOK, 0);
+    });
+    SendMessageW(form.Handle(), WM_COMMAND, CommandMessageId(actAyuda), 0);
+    EXPECT_EQ(message, L"No se encontró la ayuda de la plantilla «factura».");
+    EXPECT_TRUE(errorIcon);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+}
+
+TEST(EditorWindow, LeavingDrawingModeUnchecksDibujarAndClearsTheFlag) {
+    TfrmEditorTYP form;
+    form.SetTypeEdition(kHostedEdition);
+    actDibujarExecute(form.Grid());
+    ASSERT_TRUE(DrawingFlag());
+    form.LeaveDrawingMode();
+    EXPECT_FALSE(DrawingFlag());
+    EXPECT_FALSE(form.Grid().DrawingChecked());
+    const HMENU bar = GetMenu(form.Handle());
+    EXPECT_EQ(GetMenuState(bar, CommandMessageId(actDibujar), MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_EQ(StatusText(StatusBarOf(form), 0), L" Modo de Edición");
+    for (const TCommandId command : {actCortar, actCopiar, actPegar, actBorrar, actBuscar})
+        EXPECT_TRUE(MenuItemGrayed(bar, CommandMessageId(command))) << Command(command).Name;
+}
+
+} // namespace
+} // namespace typ::win::test

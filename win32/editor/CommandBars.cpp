@@ -1,0 +1,249 @@
+#include "CommandBars.h"
+
+#include "CommandIds.h"
+#include "Panel.h"
+#include "WideText.h"
+
+#include <algorithm>
+#include <commctrl.h>
+#include <vector>
+
+namespace typ::win {
+
+namespace {
+
+using enum TCommandId;
+
+constexpr int kButtonWidth = 26;
+constexpr int kMaxButtonWidth = 160;
+constexpr int kIndent = 4;
+constexpr int kSeparatorWidth = 8;
+constexpr int kButtonHeight = 22;
+constexpr int kRowMargin = 2;
+constexpr int kBandGap = 4;
+constexpr int kVariablesWidth = 140;
+constexpr UINT kVariablesPlaceholderId = 2002;
+constexpr std::array<int, 3> kImportExportWidths = {149, 100, 100};
+
+enum class TSlot { Button, Check, Separator, Variables };
+
+struct TToolSlot {
+    TSlot Kind;
+    TCommandId Command = actAbrir;
+};
+
+// The standard tool bar, left to right; the divider and the separator of the
+// design both show as a separator.
+constexpr std::array<TToolSlot, 13> kStandardSlots = {{
+    {TSlot::Button, actAbrir},
+    {TSlot::Button, actGuardar},
+    {TSlot::Button, actImprimir},
+    {TSlot::Button, actDeshacer},
+    {TSlot::Separator},
+    {TSlot::Button, actCortar},
+    {TSlot::Button, actCopiar},
+    {TSlot::Button, actPegar},
+    {TSlot::Separator},
+    {TSlot::Check, actDibujar},
+    {TSlot::Button, actBuscar},
+    {TSlot::Button, actAyuda},
+    {TSlot::Variables},
+}};
+
+TBBUTTON SeparatorButton(int width, UINT id) {
+    TBBUTTON button{};
+    button.iBitmap = width;
+    button.idCommand = static_cast<int>(id);
+    button.fsStyle = BTNS_SEP;
+    return button;
+}
+
+TBBUTTON CommandButton(const TToolSlot& slot, const std::wstring& text) {
+    TBBUTTON button{};
+    button.iBitmap = I_IMAGENONE;
+    button.idCommand = static_cast<int>(CommandMessageId(slot.Command));
+    button.fsState = Command(slot.Command).HasHandler ? TBSTATE_ENABLED : 0;
+    button.fsStyle = static_cast<BYTE>(BTNS_AUTOSIZE | BTNS_NOPREFIX |
+                                       (slot.Kind == TSlot::Check ? BTNS_CHECK : BTNS_BUTTON));
+    button.iString = reinterpret_cast<INT_PTR>(text.c_str());
+    return button;
+}
+
+HWND CreateButton(HWND parent, const wchar_t* caption, UINT id, DWORD style, HFONT font) {
+    const HWND button = CreateWindowExW(
+        0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | style, 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return button;
+}
+
+bool IsShown(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+} // namespace
+
+TCommandBars::TCommandBars(HWND form, HFONT font)
+    : FControlBar(CreatePanel(form, COLOR_WINDOW, WS_VISIBLE)) {
+    CreateStandardBar(font);
+    CreateVariablesButton(font);
+    CreateImportExportBar(font);
+}
+
+void TCommandBars::CreateStandardBar(HFONT font) {
+    FStandardBar =
+        CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
+                        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS |
+                            TBSTYLE_TRANSPARENT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                        0, 0, 0, 0, FControlBar, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(FStandardBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(FStandardBar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(FStandardBar, TB_SETINDENT, kIndent, 0);
+    SendMessageW(FStandardBar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(kButtonWidth, kMaxButtonWidth));
+    AddStandardButtons();
+    RECT help{};
+    SendMessageW(FStandardBar, TB_GETRECT, CommandMessageId(actAyuda),
+                 reinterpret_cast<LPARAM>(&help));
+    FHelpButtonWidth = static_cast<int>(help.right - help.left);
+}
+
+void TCommandBars::AddStandardButtons() {
+    std::vector<TBBUTTON> buttons;
+    for (const TToolSlot& slot : kStandardSlots) {
+        if (slot.Kind == TSlot::Separator) {
+            buttons.push_back(SeparatorButton(kSeparatorWidth, 0));
+        } else if (slot.Kind == TSlot::Variables) {
+            buttons.push_back(SeparatorButton(kVariablesWidth, kVariablesPlaceholderId));
+        } else {
+            const TCommand& command = Command(slot.Command);
+            const UINT id = CommandMessageId(slot.Command);
+            FTexts[id] = Wide(ButtonText(command));
+            FHints[id] = Wide(command.Hint);
+            buttons.push_back(CommandButton(slot, FTexts[id]));
+        }
+    }
+    SendMessageW(FStandardBar, TB_ADDBUTTONSW, buttons.size(),
+                 reinterpret_cast<LPARAM>(buttons.data()));
+}
+
+void TCommandBars::CreateVariablesButton(HFONT font) {
+    FVariablesButton = CreateButton(FStandardBar, L"&Variables de impresión", kVariablesButtonId,
+                                    WS_TABSTOP, font);
+    FVariablesHint = L"Variables de impresión";
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = FStandardBar;
+    tool.uId = reinterpret_cast<UINT_PTR>(FVariablesButton);
+    tool.lpszText = FVariablesHint.data();
+    const auto tips = reinterpret_cast<HWND>(SendMessageW(FStandardBar, TB_GETTOOLTIPS, 0, 0));
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The import and export buttons are skipped by the Tab key.
+void TCommandBars::CreateImportExportBar(HFONT font) {
+    FImportExportBar = CreatePanel(FControlBar, COLOR_WINDOW, WS_VISIBLE);
+    FImportExportButtons = {
+        CreateButton(FImportExportBar, L"&Importar / Exportar TYP", kImportExportButtonId, 0, font),
+        CreateButton(FImportExportBar, L"&Importar TYP", CommandMessageId(actImportarTyp), 0, font),
+        CreateButton(FImportExportBar, L"&Exportar TYP", CommandMessageId(actExportarTyp), 0, font),
+    };
+    // The first button runs nothing yet; the others as their commands do.
+    EnableWindow(FImportExportButtons[0], FALSE);
+    EnableWindow(FImportExportButtons[1], Command(actImportarTyp).HasHandler);
+    EnableWindow(FImportExportButtons[2], Command(actExportarTyp).HasHandler);
+    for (const int width : kImportExportWidths)
+        FImportExportWidth += width;
+}
+
+SIZE TCommandBars::StandardBarSize() const {
+    SIZE size{};
+    SendMessageW(FStandardBar, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
+    return size;
+}
+
+// A band that would overlap the standard bar goes on a row of its own, as
+// bands of a control bar do.
+int TCommandBars::Layout(int width) {
+    const SIZE standard = StandardBarSize();
+    const int rowHeight = std::max(static_cast<int>(standard.cy), kButtonHeight) + 2 * kRowMargin;
+    MoveWindow(FStandardBar, 0, (rowHeight - standard.cy) / 2, standard.cx, standard.cy, TRUE);
+    PlaceVariablesButton();
+    const int left = ImportExportLeft();
+    const int row = left < standard.cx ? 1 : 0;
+    MoveWindow(FImportExportBar, left, row * rowHeight + (rowHeight - kButtonHeight) / 2,
+               FImportExportWidth, kButtonHeight, TRUE);
+    PlaceImportExportButtons();
+    const int height = (row + 1) * rowHeight;
+    MoveWindow(FControlBar, 0, 0, width, height, TRUE);
+    return height;
+}
+
+void TCommandBars::PlaceVariablesButton() {
+    RECT slot{};
+    SendMessageW(FStandardBar, TB_GETRECT, kVariablesPlaceholderId,
+                 reinterpret_cast<LPARAM>(&slot));
+    const int top = (static_cast<int>(slot.top + slot.bottom) - kButtonHeight) / 2;
+    MoveWindow(FVariablesButton, slot.left, top, kVariablesWidth, kButtonHeight, TRUE);
+}
+
+void TCommandBars::PlaceImportExportButtons() {
+    int left = 0;
+    for (std::size_t i = 0; i < FImportExportButtons.size(); ++i) {
+        if (!IsShown(FImportExportButtons[i]))
+            continue;
+        MoveWindow(FImportExportButtons[i], left, 0, kImportExportWidths[i], kButtonHeight, TRUE);
+        left += kImportExportWidths[i];
+    }
+}
+
+void TCommandBars::Enable(TCommandId command, bool enabled) {
+    const UINT id = CommandMessageId(command);
+    SendMessageW(FStandardBar, TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+    for (const HWND button : FImportExportButtons) {
+        if (static_cast<UINT>(GetDlgCtrlID(button)) == id)
+            EnableWindow(button, enabled);
+    }
+}
+
+void TCommandBars::Check(TCommandId command, bool checked) {
+    SendMessageW(FStandardBar, TB_CHECKBUTTON, CommandMessageId(command),
+                 MAKELPARAM(checked ? TRUE : FALSE, 0));
+}
+
+void TCommandBars::Hide(TCommandId command) {
+    SendMessageW(FStandardBar, TB_HIDEBUTTON, CommandMessageId(command), MAKELPARAM(TRUE, 0));
+}
+
+bool TCommandBars::Hidden(TCommandId command) const {
+    return SendMessageW(FStandardBar, TB_ISBUTTONHIDDEN, CommandMessageId(command), 0) != 0;
+}
+
+void TCommandBars::HideImportExportButton() {
+    ShowWindow(FImportExportButtons[0], SW_HIDE);
+}
+
+void TCommandBars::HideVariablesButton() {
+    ShowWindow(FVariablesButton, SW_HIDE);
+    SendMessageW(FStandardBar, TB_HIDEBUTTON, kVariablesPlaceholderId, MAKELPARAM(TRUE, 0));
+}
+
+bool TCommandBars::VariablesButtonVisible() const {
+    return IsShown(FVariablesButton);
+}
+
+void TCommandBars::SetImportExportBounds(int left, int width) {
+    FImportExportLeft = left;
+    FImportExportWidth = width;
+}
+
+int TCommandBars::ImportExportLeft() const {
+    return FImportExportLeft.value_or(static_cast<int>(StandardBarSize().cx) + kBandGap);
+}
+
+const std::wstring* TCommandBars::Hint(UINT id) const {
+    const auto found = FHints.find(id);
+    return found == FHints.end() ? nullptr : &found->second;
+}
+
+} // namespace typ::win

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "editor/Commands.h"
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <windows.h>
+
+namespace typ::win {
+
+// The control bar across the top of the editor window with its two tool bars:
+// the standard one (command buttons and the "&Variables de impresión" button)
+// and the import/export one. Until the pictures exist, the command buttons
+// show their captions.
+class TCommandBars {
+public:
+    TCommandBars(HWND form, HFONT font);
+    TCommandBars(const TCommandBars&) = delete;
+    TCommandBars& operator=(const TCommandBars&) = delete;
+
+    // Places the bars across `width` pixels and returns the height they take.
+    int Layout(int width);
+
+    void Enable(TCommandId command, bool enabled);
+    void Check(TCommandId command, bool checked);
+    void Hide(TCommandId command);
+    bool Hidden(TCommandId command) const;
+    void HideImportExportButton();
+    void HideVariablesButton();
+    bool VariablesButtonVisible() const;
+
+    void SetImportExportBounds(int left, int width);
+    int ImportExportLeft() const;
+    int HelpButtonWidth() const { return FHelpButtonWidth; }
+
+    // The hint of a command button, for its tool tip; null for other buttons.
+    const std::wstring* Hint(UINT id) const;
+
+private:
+    void CreateStandardBar(HFONT font);
+    void AddStandardButtons();
+    void CreateVariablesButton(HFONT font);
+    void CreateImportExportBar(HFONT font);
+    void PlaceVariablesButton();
+    void PlaceImportExportButtons();
+    SIZE StandardBarSize() const;
+
+    HWND FControlBar = nullptr;
+    HWND FStandardBar = nullptr;
+    HWND FVariablesButton = nullptr;
+    HWND FImportExportBar = nullptr;
+    std::array<HWND, 3> FImportExportButtons{};
+    std::map<UINT, std::wstring> FTexts;
+    std::map<UINT, std::wstring> FHints;
+    std::wstring FVariablesHint;
+    std::optional<int> FImportExportLeft;
+    int FImportExportWidth = 0;
+    int FHelpButtonWidth = 0;
+};
+
+} // namespace typ::win

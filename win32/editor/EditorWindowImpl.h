@@ -1,0 +1,79 @@
+#pragma once
+
+#include "CommandBars.h"
+#include "EditorWindow.h"
+#include "GridView.h"
+#include "Menus.h"
+#include "RulerView.h"
+
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace typ::win {
+
+// The editor window's parts and state behind TfrmEditorTYP.
+struct TfrmEditorTYP::TImpl {
+    explicit TImpl(TfrmEditorTYP& owner) : Owner(owner) {}
+    ~TImpl();
+    TImpl(const TImpl&) = delete;
+    TImpl& operator=(const TImpl&) = delete;
+
+    // The platform window, created with all its parts on first use.
+    HWND Window();
+
+    // Creation and layout.
+    void Create();
+    void CreateForm();
+    void CreateEditorArea();
+    void WireGrid();
+    void Layout();
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    bool Notify(NMHDR& header);
+
+    // Commands.
+    using THandler = void (TImpl::*)();
+    static THandler HandlerOf(TCommandId command);
+    void Execute(UINT id);
+    void actCerrarExecute();
+    void actAyudaExecute();
+    void SetCommandEnabled(TCommandId command, bool enabled);
+    void ApplyEnabling(std::span<const TCommandEnabling> changes);
+    void ApplyEditMenuRule();
+    bool ShowPopupMenu(HWND source, LPARAM position);
+    void LeaveDrawingMode();
+    void RefreshStatus();
+
+    // Life cycle.
+    void ShowModal();
+    void ShowEvent();
+    void RunModalLoop();
+    void Close();
+    void Hide();
+    static BOOL CALLBACK DisableWindow(HWND window, LPARAM data);
+    void DisableOtherWindows();
+    void EnableOtherWindows();
+
+    TfrmEditorTYP& Owner;
+    TGridEditor Grid;
+    std::u16string TypInMemo;
+    std::u16string DirComunes;
+    HWND Form = nullptr;
+    HWND StatusBar = nullptr;
+    HWND RulerArea = nullptr;
+    HWND EditorPanel = nullptr;
+    HFONT UiFont = nullptr;
+    std::unique_ptr<TMenus> Menus;
+    std::unique_ptr<TCommandBars> Bars;
+    std::unique_ptr<TGridView> View;
+    std::unique_ptr<TRulerView> TopRuler;
+    std::unique_ptr<TRulerView> LeftRuler;
+    std::vector<HWND> DisabledWindows;
+    bool Maximized = false;
+    bool Closed = true;
+};
+
+} // namespace typ::win

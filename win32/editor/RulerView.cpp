@@ -1,0 +1,113 @@
+#include "RulerView.h"
+
+#include "CellPainting.h"
+#include "EditorFont.h"
+#include "editor/Rulers.h"
+#include "editor/ViewGeometry.h"
+
+#include <algorithm>
+#include <string>
+
+namespace typ::win {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TypRuler";
+// The rulers' characters are bold and 13 pixels high, on the grid's cells.
+constexpr int kRulerFontPixels = 13;
+
+void RegisterRulerClass(HINSTANCE instance, WNDPROC proc) {
+    WNDCLASSEXW windowClass{};
+    if (GetClassInfoExW(instance, kClassName, &windowClass))
+        return;
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = proc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass);
+}
+
+} // namespace
+
+TRulerView::TRulerView(HWND parent, TRulerKind kind, const TGridView& view, const TGridEditor& grid)
+    : FKind(kind), FView(view), FGrid(grid),
+      FFont(CreateEditorFont(view.Face(), kRulerFontPixels, true)), FGlyph(MeasureCell(FFont)) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    RegisterRulerClass(instance, Proc);
+    CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_DISABLED, 0, 0, 0, 0,
+                    parent, nullptr, instance, this);
+}
+
+TRulerView::~TRulerView() {
+    if (IsWindow(FHandle))
+        DestroyWindow(FHandle);
+    DeleteObject(FFont);
+}
+
+void TRulerView::Refresh() const {
+    InvalidateRect(FHandle, nullptr, FALSE);
+}
+
+LRESULT CALLBACK TRulerView::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* ruler =
+            static_cast<TRulerView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        ruler->FHandle = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(ruler));
+    }
+    const auto* ruler =
+        reinterpret_cast<const TRulerView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY)
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    if (ruler != nullptr && message == WM_PAINT) {
+        ruler->Paint();
+        return 0;
+    }
+    if (message == WM_ERASEBKGND)
+        return 1;
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void TRulerView::Paint() const {
+    TBufferedPaint paint(FHandle, COLOR_BTNFACE);
+    const HDC dc = paint.Dc();
+    const HGDIOBJ oldFont = SelectObject(dc, FFont);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    if (FKind == TRulerKind::Horizontal)
+        PaintColumns(dc, paint.Client());
+    else
+        PaintLines(dc, paint.Client());
+    SelectObject(dc, oldFont);
+}
+
+// Two rows: the column numbers, then a mark every fifth column.
+void TRulerView::PaintColumns(HDC dc, const RECT& client) const {
+    const int first = FView.FirstColumn();
+    const int count = static_cast<int>(client.right) / FView.CharWidth() + 1;
+    const LONG rowHeight = std::max(client.bottom / 2, FGlyph.cy);
+    for (int row = 0; row < 2; ++row) {
+        const std::u16string text = BuildHorizontalRuler(row, FGrid.AnchoPagina(), first, count);
+        DrawCells(dc, {0, row * rowHeight},
+                  DisplayText(text, 0, static_cast<int>(text.size()), FView.Face().MapGlyphs),
+                  {FView.CharWidth(), rowHeight});
+    }
+}
+
+// One mark per page line, level with the grid's lines, against the grid.
+void TRulerView::PaintLines(HDC dc, const RECT& client) const {
+    const int lineHeight = FView.CharHeight();
+    const int rows = static_cast<int>(client.bottom) / lineHeight + 1;
+    const int last = std::min(FView.FirstLine() + rows, FGrid.AltoPagina());
+    const int top = (lineHeight - static_cast<int>(FGlyph.cy)) / 2;
+    for (int line = FView.FirstLine(); line < last; ++line) {
+        const std::u16string_view mark = VerticalRulerLine(line + 1);
+        const int width = static_cast<int>(mark.size()) * FView.CharWidth();
+        DrawCells(dc, {client.right - width, (line - FView.FirstLine()) * lineHeight + top},
+                  DisplayText(mark, 0, static_cast<int>(mark.size()), FView.Face().MapGlyphs),
+                  {FView.CharWidth(), FGlyph.cy});
+    }
+}
+
+} // namespace typ::win

@@ -1,0 +1,36 @@
+#include "FrmEditorTypNoTaskBar.h"
+
+#include "server/HostedText.h"
+
+#include <utility>
+
+namespace typ::win {
+
+TFrmEditorTypNoTaskBar::TFrmEditorTypNoTaskBar(HWND applicationWindow)
+    : FApplicationWindow(applicationWindow) {}
+
+void TFrmEditorTypNoTaskBar::ShowModalHosted() {
+    FShowError = nullptr;
+    ShowModal();
+    if (FShowError)
+        std::rethrow_exception(std::exchange(FShowError, nullptr));
+}
+
+// Runs inside the window's show event: an error must not unwind through the
+// window procedure, so it is kept for ShowModalHosted and the run is ended.
+void TFrmEditorTypNoTaskBar::ShowHook() {
+    try {
+        PrepareShownText();
+    } catch (...) {
+        FShowError = std::current_exception();
+        PostMessageW(Handle(), WM_CLOSE, 0, 0);
+    }
+}
+
+void TFrmEditorTypNoTaskBar::PrepareShownText() {
+    ShowWindow(FApplicationWindow, SW_HIDE);
+    const TPageSize page = PrepareHostedPage(Grid().Editor());
+    SetPageSize(page.Width, page.Height);
+}
+
+} // namespace typ::win
