@@ -182,6 +182,12 @@ TEST_F(ServerTest, EachObjectLivesInAProcessOfItsOwnWithAHiddenEditor) {
     wchar_t className[64] = {};
     GetClassNameW(firstWindow, className, 64);
     EXPECT_STREQ(className, L"TfrmEditorTYP");
+    const HWND owner = GetWindow(firstWindow, GW_OWNER);
+    ASSERT_TRUE(owner) << "an owned window gets no task-bar button";
+    GetClassNameW(owner, className, 64);
+    EXPECT_STREQ(className, kMainWindowClass);
+    EXPECT_EQ(ProcessOf(owner), ProcessOf(firstWindow));
+    EXPECT_FALSE(IsWindowVisible(owner));
     EXPECT_NE(ProcessOf(firstWindow), ProcessOf(secondWindow));
     EXPECT_NE(ProcessOf(firstWindow), GetCurrentProcessId());
     EXPECT_EQ(HandleOf(first.Get()), firstWindow) << "the window is created once";

@@ -77,11 +77,14 @@ void TfrmEditorTYP::TImpl::Close() {
     });
 }
 
+// A close sent from another thread is handled inside GetMessageW without
+// returning; the posted wake-up lets the modal loop see that it has ended.
 void TfrmEditorTYP::TImpl::Hide() {
     View->ForgetKeys();
     EnableOtherWindows();
     ShowWindow(Form, SW_HIDE);
     Closed = true;
+    PostMessageW(Form, WM_NULL, 0, 0);
 }
 
 void TfrmEditorTYP::TImpl::DisableOtherWindows() {

@@ -160,6 +160,9 @@ HRESULT TEditorTypCom::InterfaceSupportsErrorInfo(REFIID riid) {
 TFrmEditorTypNoTaskBar& TEditorTypCom::EditorForm() {
     if (!FfrmEditorTYP) {
         auto form = std::make_unique<TFrmEditorTypNoTaskBar>(FContext.MainWindow);
+        // Owned by the hidden main window, the editor gets no task-bar button.
+        SetWindowLongPtrW(form->Handle(), GWLP_HWNDPARENT,
+                          reinterpret_cast<LONG_PTR>(FContext.MainWindow));
         CenterOnScreen(form->Handle());
         FfrmEditorTYP = std::move(form);
     }

@@ -1,0 +1,72 @@
+#include "KeyScript.h"
+
+#include "editor/Keys.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace typ::win {
+namespace {
+
+struct TNamedKey {
+    std::wstring_view Name;
+    TKeyStroke Stroke;
+};
+
+constexpr std::array<TNamedKey, 13> kNamedKeys{{
+    {L"INS", {vk::Insert, 0}},
+    {L"DEL", {vk::Delete, 0}},
+    {L"BS", {vk::Back, 0}},
+    {L"HOME", {vk::Home, 0}},
+    {L"END", {vk::End, 0}},
+    {L"LEFT", {vk::Left, 0}},
+    {L"RIGHT", {vk::Right, 0}},
+    {L"UP", {vk::Up, 0}},
+    {L"DOWN", {vk::Down, 0}},
+    {L"ENTER", {vk::Return, 0}},
+    {L"TAB", {vk::Tab, 0}},
+    {L"PGUP", {vk::Prior, 0}},
+    {L"PGDN", {vk::Next, 0}},
+}};
+
+std::string Narrow(std::wstring_view text) {
+    std::string narrow;
+    for (const wchar_t c : text) {
+        narrow += c < 0x80 ? static_cast<char>(c) : '?';
+    }
+    return narrow;
+}
+
+TKeyStroke NamedKey(std::wstring_view name) {
+    for (const auto& key : kNamedKeys) {
+        if (key.Name == name) {
+            return key.Stroke;
+        }
+    }
+    throw std::invalid_argument("unknown key name {" + Narrow(name) + "}");
+}
+
+} // namespace
+
+std::vector<TKeyStroke> ParseKeyScript(std::wstring_view script) {
+    std::vector<TKeyStroke> strokes;
+    std::size_t i = 0;
+    while (i < script.size()) {
+        if (script[i] != L'{') {
+            strokes.push_back({0, script[i++]});
+        } else if (script.substr(i, 2) == L"{{") {
+            strokes.push_back({0, L'{'});
+            i += 2;
+        } else {
+            const auto close = script.find(L'}', i);
+            if (close == std::wstring_view::npos) {
+                throw std::invalid_argument("unterminated key name in \"" + Narrow(script) + "\"");
+            }
+            strokes.push_back(NamedKey(script.substr(i + 1, close - i - 1)));
+            i = close + 1;
+        }
+    }
+    return strokes;
+}
+
+} // namespace typ::win

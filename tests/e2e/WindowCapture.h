@@ -1,0 +1,17 @@
+#pragma once
+
+#include "PngWriter.h"
+
+#include <string>
+#include <windows.h>
+
+namespace typ::win {
+
+// The window as it is drawn on screen, frame included. Throws
+// std::runtime_error when the window cannot be read.
+TRgbImage CaptureWindow(HWND window);
+
+// Writes bytes to a file. Throws std::runtime_error.
+void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+
+} // namespace typ::win

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <windows.h>
+
+namespace typ::win {
+
+// The system's text for an error code, without the trailing line break;
+// empty when the system has none.
+std::wstring SystemMessage(DWORD code);
+
+} // namespace typ::win
