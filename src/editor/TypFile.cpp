@@ -1,7 +1,7 @@
 #include "editor/TypFile.h"
 
 #include "charconv/CodePage850.h"
-#include "editor/UnicodeBytes.h"
+#include "charconv/UnicodeBytes.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "logging/ExceptionText.h"
 
+#include "charconv/UnicodeBytes.h"
 #include "environment/StrUtils.h"
-#include "platform/Utf8.h"
 
 #include <cstdlib>
 #include <cxxabi.h>
@@ -24,7 +24,7 @@ std::u16string ExceptionClassName(const std::exception& exception) {
 }
 
 std::u16string ExceptionMessage(const std::exception& exception) {
-    return FromUtf8(exception.what());
+    return DecodeUtf8(exception.what());
 }
 
 } // namespace typ

@@ -9,10 +9,10 @@
 //       lines "<tag> <n>" through a text writer. Exits with the number of
 //       lines that were not appended.
 
+#include "charconv/UnicodeBytes.h"
 #include "logging/TextWriter.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
-#include "platform/Utf8.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -49,7 +49,7 @@ int Append(const std::u16string& folder, const std::u16string& name, int lines,
     }
     int lost = 0;
     for (int i = 0; i < lines; ++i) {
-        lost += writer.Write(ltAudit, tag + u" " + FromUtf8(std::to_string(i))) ? 0 : 1;
+        lost += writer.Write(ltAudit, tag + u" " + DecodeUtf8(std::to_string(i))) ? 0 : 1;
     }
     return std::min(lost, 99);
 }
@@ -57,7 +57,7 @@ int Append(const std::u16string& folder, const std::u16string& name, int lines,
 } // namespace
 
 int main(int argc, char** argv) {
-    const auto arg = [argv](int i) { return FromUtf8(argv[i]); };
+    const auto arg = [argv](int i) { return DecodeUtf8(argv[i]); };
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "hold" && argc == 5) {
         return Hold(arg(2), std::atoi(argv[3]), arg(4));

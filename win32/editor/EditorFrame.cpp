@@ -1,6 +1,7 @@
 #include "EditorWindowImpl.h"
 #include "Panel.h"
 #include "StatusPanels.h"
+#include "WindowClass.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -17,18 +18,11 @@ constexpr int kLeftStrip = 30;
 // WS_BORDER takes one pixel on each side.
 constexpr int kFrameBorders = 2;
 
-void RegisterFormClass(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXW windowClass{};
-    if (GetClassInfoExW(instance, kClassName, &windowClass))
-        return;
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = proc;
-    windowClass.hInstance = instance;
+void RegisterFormClass(WNDPROC proc) {
+    WNDCLASSEXW windowClass = WindowClass(kClassName, proc, IDC_ARROW);
     windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    RegisterOnce(windowClass);
 }
 
 HFONT CreateUiFont() {
@@ -93,7 +87,7 @@ void TfrmEditorTYP::TImpl::Create() {
 
 void TfrmEditorTYP::TImpl::CreateForm() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterFormClass(instance, Proc);
+    RegisterFormClass(Proc);
     const RECT bounds = CentredFormRect();
     CreateWindowExW(0, kClassName, kDefaultCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                     bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,

@@ -2,6 +2,7 @@
 
 #include "CellPainting.h"
 #include "EditorFont.h"
+#include "WindowClass.h"
 #include "editor/ViewGeometry.h"
 
 #include <algorithm>
@@ -14,17 +15,10 @@ namespace {
 constexpr wchar_t kClassName[] = L"TMemoEx";
 constexpr int kInsertCaretWidth = 2;
 
-void RegisterGridClass(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXW windowClass{};
-    if (GetClassInfoExW(instance, kClassName, &windowClass))
-        return;
-    windowClass.cbSize = sizeof(windowClass);
+void RegisterGridClass(WNDPROC proc) {
+    WNDCLASSEXW windowClass = WindowClass(kClassName, proc, IDC_IBEAM);
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = proc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    RegisterOnce(windowClass);
 }
 
 void SetBar(HWND window, int bar, int total, int page, int position) {
@@ -74,7 +68,7 @@ TGridView::TGridView(HWND parent, TGridEditor& grid)
     : FGrid(grid), FFace(InstalledEditorFace()),
       FFont(CreateEditorFont(FFace, GridFontPixels(), false)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterGridClass(instance, Proc);
+    RegisterGridClass(Proc);
     CreateWindowExW(0, kClassName, L"",
                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0,
                     parent, nullptr, instance, this);

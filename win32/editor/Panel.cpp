@@ -1,5 +1,7 @@
 #include "Panel.h"
 
+#include "WindowClass.h"
+
 namespace typ::win {
 
 namespace {
@@ -27,23 +29,15 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void RegisterPanelClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    if (GetClassInfoExW(instance, kClassName, &windowClass))
-        return;
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = PanelProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+void RegisterPanelClass() {
+    RegisterOnce(WindowClass(kClassName, PanelProc, IDC_ARROW));
 }
 
 } // namespace
 
 HWND CreatePanel(HWND parent, int systemColor, DWORD style, DWORD exStyle) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterPanelClass(instance);
+    RegisterPanelClass();
     return CreateWindowExW(exStyle, kClassName, L"", style | WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
                            parent, nullptr, instance,
                            reinterpret_cast<void*>(static_cast<INT_PTR>(systemColor)));

@@ -2,6 +2,7 @@
 
 #include "CellPainting.h"
 #include "EditorFont.h"
+#include "WindowClass.h"
 #include "editor/Rulers.h"
 #include "editor/ViewGeometry.h"
 
@@ -16,16 +17,8 @@ constexpr wchar_t kClassName[] = L"TypRuler";
 // The rulers' characters are bold and 13 pixels high, on the grid's cells.
 constexpr int kRulerFontPixels = 13;
 
-void RegisterRulerClass(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXW windowClass{};
-    if (GetClassInfoExW(instance, kClassName, &windowClass))
-        return;
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = proc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+void RegisterRulerClass(WNDPROC proc) {
+    RegisterOnce(WindowClass(kClassName, proc, IDC_ARROW));
 }
 
 } // namespace
@@ -34,7 +27,7 @@ TRulerView::TRulerView(HWND parent, TRulerKind kind, const TGridView& view, cons
     : FKind(kind), FView(view), FGrid(grid),
       FFont(CreateEditorFont(view.Face(), kRulerFontPixels, true)), FGlyph(MeasureCell(FFont)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterRulerClass(instance, Proc);
+    RegisterRulerClass(Proc);
     CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_DISABLED, 0, 0, 0, 0,
                     parent, nullptr, instance, this);
 }

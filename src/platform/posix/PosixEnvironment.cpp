@@ -49,22 +49,22 @@ std::string ShellFolderValue(TShellFolder folder) {
 class TPosixEnvironment final : public TEnvironment {
 public:
     std::optional<std::u16string> Variable(const std::u16string& name) const override {
-        const auto value = NarrowVariable(ToUtf8(name).c_str());
+        const auto value = NarrowVariable(EncodeUtf8(name).c_str());
         if (!value) {
             return std::nullopt;
         }
-        return FromUtf8(*value);
+        return DecodeUtf8(*value);
     }
 
     std::u16string ProgramPath() const override {
         char buffer[PATH_MAX];
         const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
-        return length > 0 ? FromUtf8(std::string_view(buffer, static_cast<std::size_t>(length)))
+        return length > 0 ? DecodeUtf8(std::string_view(buffer, static_cast<std::size_t>(length)))
                           : std::u16string();
     }
 
     std::u16string ShellFolder(TShellFolder folder) const override {
-        return FromUtf8(ShellFolderValue(folder));
+        return DecodeUtf8(ShellFolderValue(folder));
     }
 
     // The drive of a path is the file system that holds it; an empty root

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Utf8.h"
+#include "charconv/UnicodeBytes.h"
 
 #include <string>
 
@@ -8,7 +8,7 @@ namespace typ::posix {
 
 // File names are UTF-8 bytes on POSIX systems.
 inline std::string NativePath(const std::u16string& path) {
-    return ToUtf8(path);
+    return EncodeUtf8(path);
 }
 
 } // namespace typ::posix

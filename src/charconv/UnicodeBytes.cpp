@@ -1,4 +1,4 @@
-#include "editor/UnicodeBytes.h"
+#include "charconv/UnicodeBytes.h"
 
 namespace typ {
 
