@@ -75,14 +75,15 @@ TEST(EditorWindow, CommandsWithoutHandlersAreDisabledEverywhere) {
     TfrmEditorTYP form;
     const HMENU bar = GetMenu(form.Handle());
     for (const TCommand& command : CommandTable()) {
-        const bool handled = command.Id == actCerrar || command.Id == actAyuda;
-        EXPECT_EQ(MenuItemGrayed(bar, CommandMessageId(command.Id)), !handled) << command.Name;
+        EXPECT_EQ(MenuItemGrayed(bar, CommandMessageId(command.Id)), !command.HasHandler)
+            << command.Name;
     }
     const HWND toolBar = ToolBarOf(form);
-    for (const TCommandId command : {actAbrir, actGuardar, actImprimir, actDeshacer, actCortar,
-                                     actCopiar, actPegar, actDibujar, actBuscar})
+    for (const TCommandId command :
+         {actAbrir, actGuardar, actImprimir, actCortar, actCopiar, actPegar, actBuscar})
         EXPECT_FALSE(ButtonEnabled(toolBar, command)) << Command(command).Name;
-    EXPECT_TRUE(ButtonEnabled(toolBar, actAyuda));
+    for (const TCommandId command : {actAyuda, actDeshacer, actDibujar})
+        EXPECT_TRUE(ButtonEnabled(toolBar, command)) << Command(command).Name;
     EXPECT_FALSE(IsWindowEnabled(ButtonCaptioned(form, L"&Importar / Exportar TYP")));
     EXPECT_FALSE(IsWindowEnabled(ButtonCaptioned(form, L"&Importar TYP")));
     EXPECT_FALSE(IsWindowEnabled(ButtonCaptioned(form, L"&Exportar TYP")));
@@ -199,8 +200,12 @@ TEST(EditorWindow, EditMenuRuleLeavesCommandsWithoutHandlersDisabled) {
 
     const HMENU bar = GetMenu(form.Handle());
     SendMessageW(form.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, 1)), 1);
-    for (const TCommandId command : {actPegar, actCortar, actCopiar, actBorrar})
+    for (const TCommandId command : {actPegar, actCortar, actCopiar})
         EXPECT_TRUE(MenuItemGrayed(bar, CommandMessageId(command))) << Command(command).Name;
+    EXPECT_FALSE(MenuItemGrayed(bar, CommandMessageId(actBorrar))) << "handled, text selected";
+    form.Grid().Editor().SetSel(2, 2);
+    SendMessageW(form.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, 1)), 1);
+    EXPECT_TRUE(MenuItemGrayed(bar, CommandMessageId(actBorrar))) << "nothing selected";
     EXPECT_FALSE(ButtonEnabled(ToolBarOf(form), actCortar));
     EXPECT_FALSE(MenuItemGrayed(bar, CommandMessageId(actCerrar)));
 }
@@ -285,8 +290,44 @@ TEST(EditorWindow, LeavingDrawingModeUnchecksDibujarAndClearsTheFlag) {
     const HMENU bar = GetMenu(form.Handle());
     EXPECT_EQ(GetMenuState(bar, CommandMessageId(actDibujar), MF_BYCOMMAND) & MF_CHECKED, 0u);
     EXPECT_EQ(StatusText(StatusBarOf(form), 0), L" Modo de Edición");
-    for (const TCommandId command : {actCortar, actCopiar, actPegar, actBorrar, actBuscar})
+    for (const TCommandId command : {actCortar, actCopiar, actPegar, actBuscar})
         EXPECT_TRUE(MenuItemGrayed(bar, CommandMessageId(command))) << Command(command).Name;
+    EXPECT_FALSE(MenuItemGrayed(bar, CommandMessageId(actBorrar)));
+}
+
+// The commands reach the grid through WM_COMMAND, as menus, tool bar and
+// accelerators send them.
+TEST(EditorWindow, DibujarAndTheLineCommandsRunFromTheirMenuItems) {
+    TfrmEditorTYP form;
+    form.SetTypeEdition(kHostedEdition);
+    form.LoadText(u"");
+    form.SetPageSize(3, 3);
+    const auto command = [&form](TCommandId id) {
+        SendMessageW(form.Handle(), WM_COMMAND, CommandMessageId(id), 0);
+    };
+    command(actDibujar);
+    EXPECT_TRUE(DrawingFlag());
+    const HMENU bar = GetMenu(form.Handle());
+    EXPECT_NE(GetMenuState(bar, CommandMessageId(actDibujar), MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_TRUE(MenuItemGrayed(bar, CommandMessageId(actBorrar)));
+    EXPECT_EQ(StatusText(StatusBarOf(form), 0), L" Modo de Dibujo con teclas del cursor ");
+    for (const int key : {VK_DOWN, VK_DOWN, VK_RIGHT, VK_RIGHT})
+        form.Grid().KeyDown(key, 0);
+    EXPECT_EQ(form.Grid().Editor().Text(), u"\u00B3  \r\n\u00B3  \r\n\u00C0\u00C4 ");
+    command(actDibujar);
+    EXPECT_FALSE(DrawingFlag());
+
+    form.Grid().Editor().SetSelStart(5);
+    command(actInsertarLinea);
+    EXPECT_EQ(form.Grid().Editor().Text(), u"\u00B3  \r\n   \r\n\u00B3  ");
+    command(actBorrarLinea); // the caret stayed on the line that moved down
+    EXPECT_EQ(form.Grid().Editor().Text(), u"\u00B3  \r\n   \r\n   ");
+    command(actSeleccionarTodo);
+    EXPECT_EQ(form.Grid().Editor().SelLength(), 13);
+    command(actBorrar);
+    EXPECT_EQ(form.Grid().Editor().Text(), u"");
+    command(actDeshacer);
+    EXPECT_EQ(form.Grid().Editor().Text(), u"\u00B3  \r\n   \r\n   ");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "StatusPanels.h"
 #include "editor/DrawingFlag.h"
 #include "editor/DrawingMode.h"
+#include "editor/LineCommands.h"
 
 namespace typ::win {
 
@@ -30,6 +31,18 @@ TfrmEditorTYP::TImpl::THandler TfrmEditorTYP::TImpl::HandlerOf(TCommandId comman
         return &TImpl::actCerrarExecute;
     case actAyuda:
         return &TImpl::actAyudaExecute;
+    case actDibujar:
+        return &TImpl::actDibujarExecute;
+    case actDeshacer:
+        return &TImpl::actDeshacerExecute;
+    case actBorrar:
+        return &TImpl::actBorrarExecute;
+    case actSeleccionarTodo:
+        return &TImpl::actSeleccionarTodoExecute;
+    case actInsertarLinea:
+        return &TImpl::actInsertarLineaExecute;
+    case actBorrarLinea:
+        return &TImpl::actBorrarLineaExecute;
     default:
         return nullptr;
     }
@@ -52,6 +65,31 @@ void TfrmEditorTYP::TImpl::actCerrarExecute() {
 
 void TfrmEditorTYP::TImpl::actAyudaExecute() {
     Owner.HelpHook();
+}
+
+void TfrmEditorTYP::TImpl::actDibujarExecute() {
+    ApplyEnabling(typ::actDibujarExecute(Grid));
+    ShowDrawingState();
+}
+
+void TfrmEditorTYP::TImpl::actDeshacerExecute() {
+    typ::actDeshacerExecute(Grid);
+}
+
+void TfrmEditorTYP::TImpl::actBorrarExecute() {
+    typ::actBorrarExecute(Grid);
+}
+
+void TfrmEditorTYP::TImpl::actSeleccionarTodoExecute() {
+    typ::actSeleccionarTodoExecute(Grid);
+}
+
+void TfrmEditorTYP::TImpl::actInsertarLineaExecute() {
+    typ::actInsertarLineaExecute(Grid);
+}
+
+void TfrmEditorTYP::TImpl::actBorrarLineaExecute() {
+    typ::actBorrarLineaExecute(Grid);
 }
 
 // A command without a handler stays disabled whatever the rules say.
@@ -89,6 +127,11 @@ bool TfrmEditorTYP::TImpl::ShowPopupMenu(HWND source, LPARAM position) {
 
 void TfrmEditorTYP::TImpl::LeaveDrawingMode() {
     ApplyEnabling(typ::LeaveDrawingMode(Grid));
+    ShowDrawingState();
+}
+
+// The check mark of Dibujar in the menu and the tool bar, and status panel 0.
+void TfrmEditorTYP::TImpl::ShowDrawingState() {
     Menus->Check(actDibujar, Grid.DrawingChecked());
     Bars->Check(actDibujar, Grid.DrawingChecked());
     Grid.UpdateStatus();

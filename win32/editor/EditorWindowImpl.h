@@ -40,6 +40,13 @@ struct TfrmEditorTYP::TImpl {
     void Execute(UINT id);
     void actCerrarExecute();
     void actAyudaExecute();
+    void actDibujarExecute();
+    void actDeshacerExecute();
+    void actBorrarExecute();
+    void actSeleccionarTodoExecute();
+    void actInsertarLineaExecute();
+    void actBorrarLineaExecute();
+    void ShowDrawingState();
     void SetCommandEnabled(TCommandId command, bool enabled);
     void ApplyEnabling(std::span<const TCommandEnabling> changes);
     void ApplyEditMenuRule();
