@@ -30,12 +30,12 @@ constexpr std::array<TCommand, 24> kCommands = {{
     {actConfigImpresora, "actConfigImpresora", u"Archivo", u"C&onfigurar impresora...", kNone,
      u"Configurar impresora...", false},
     {actCerrar, "actCerrar", u"Archivo", u"&Cerrar", kNone, u"Cerrar", true},
-    {actImportarTyp, "actImportarTyp", u"Archivo", u"&Importar TYP", kNone, u"", false},
-    {actExportarTyp, "actExportarTyp", u"Archivo", u"&Exportar TYP", kNone, u"", false},
+    {actImportarTyp, "actImportarTyp", u"Archivo", u"&Importar TYP", kNone, u"", true},
+    {actExportarTyp, "actExportarTyp", u"Archivo", u"&Exportar TYP", kNone, u"", true},
     {actDeshacer, "actDeshacer", u"Edicion", u"Des&hacer", Ctrl('Z', u"Ctrl+Z"), u"Deshacer", true},
-    {actCortar, "actCortar", u"Edicion", u"Cor&tar", Ctrl('X', u"Ctrl+X"), u"Cortar", false},
-    {actCopiar, "actCopiar", u"Edicion", u"&Copiar", Ctrl('C', u"Ctrl+C"), u"Copiar", false},
-    {actPegar, "actPegar", u"Edicion", u"&Pegar", Ctrl('V', u"Ctrl+V"), u"Pegar", false},
+    {actCortar, "actCortar", u"Edicion", u"Cor&tar", Ctrl('X', u"Ctrl+X"), u"Cortar", true},
+    {actCopiar, "actCopiar", u"Edicion", u"&Copiar", Ctrl('C', u"Ctrl+C"), u"Copiar", true},
+    {actPegar, "actPegar", u"Edicion", u"&Pegar", Ctrl('V', u"Ctrl+V"), u"Pegar", true},
     {actBorrar, "actBorrar", u"Edicion", u"Borr&ar", Ctrl('D', u"Ctrl+D"), u"Borrar", true},
     {actInsertarLinea, "actInsertarLinea", u"Edicion", u"&Insertar línea", Ctrl('I', u"Ctrl+I"),
      u"", true},
@@ -43,14 +43,14 @@ constexpr std::array<TCommand, 24> kCommands = {{
      true},
     {actSeleccionarTodo, "actSeleccionarTodo", u"Edicion", u"&Seleccionar todo",
      Ctrl('E', u"Ctrl+E"), u"Seleccionar todo", true},
-    {actBuscar, "actBuscar", u"Edicion", u"&Buscar...", Ctrl('B', u"Ctrl+B"), u"Buscar", false},
+    {actBuscar, "actBuscar", u"Edicion", u"&Buscar...", Ctrl('B', u"Ctrl+B"), u"Buscar", true},
     {actBuscarSiguiente, "actBuscarSiguiente", u"Edicion", u"B&uscar siguiente", Function(3, u"F3"),
-     u"Buscar siguiente", false},
+     u"Buscar siguiente", true},
     {actReemplazar, "actReemplazar", u"Edicion", u"Reempla&zar...", Ctrl('L', u"Ctrl+L"),
-     u"Reemplazar", false},
+     u"Reemplazar", true},
     {actDibujar, "actDibujar", u"Edicion", u"&Dibujar", Function(6, u"F6"), u"Dibujar", true},
-    {actCortarPalabras, "actCortarPalabras", u"Formato", u"Cortar &palabras", kNone, u"", false},
-    {actFuente, "actFuente", u"Formato", u"F&uente...", kNone, u"", false},
+    {actCortarPalabras, "actCortarPalabras", u"Formato", u"Cortar &palabras", kNone, u"", true},
+    {actFuente, "actFuente", u"Formato", u"F&uente...", kNone, u"", true},
     {actAyuda, "actAyuda", u"Ayuda", u"&Ayuda", Function(1, u"F1"), u"Ayuda", true},
 }};
 
@@ -158,6 +158,18 @@ std::array<TCommandEnabling, 4> EditMenuEnabling(const TEditMenuState& state) {
              {actCortar, selection},
              {actCopiar, selection},
              {actBorrar, selection}}};
+}
+
+std::array<TCommandEnabling, 3> IdleEditEnabling(const TEditMenuState& state, bool gridFocused) {
+    if (!gridFocused || state.Drawing) {
+        return {{{actCortar, TEnabling::Leave},
+                 {actCopiar, TEnabling::Leave},
+                 {actPegar, TEnabling::Leave}}};
+    }
+    const TEnabling selection = EnabledWhen(state.SelLength >= 1);
+    return {{{actCortar, selection},
+             {actCopiar, selection},
+             {actPegar, EnabledWhen(state.ClipboardHasText)}}};
 }
 
 } // namespace typ

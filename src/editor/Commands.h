@@ -107,4 +107,9 @@ struct TEditMenuState {
 // Pegar, Cortar, Copiar and Borrar, in that order.
 std::array<TCommandEnabling, 4> EditMenuEnabling(const TEditMenuState& state);
 
+// The standard edit commands Cortar, Copiar and Pegar, in that order, when
+// the window is idle: they follow the selection and the clipboard while the
+// grid has the focus and drawing is off, in any edition mode.
+std::array<TCommandEnabling, 3> IdleEditEnabling(const TEditMenuState& state, bool gridFocused);
+
 } // namespace typ

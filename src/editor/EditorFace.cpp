@@ -22,4 +22,8 @@ TEditorFace ChooseEditorFace(const std::function<bool(std::u16string_view)>& ins
     return {u"", true};
 }
 
+TEditorFace FaceNamed(std::u16string_view name) {
+    return {std::u16string(name), name != kDosFace};
+}
+
 } // namespace typ

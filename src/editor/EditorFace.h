@@ -19,4 +19,7 @@ struct TEditorFace {
 // has box-drawing glyphs; an empty name (any fixed-pitch face) when none is.
 TEditorFace ChooseEditorFace(const std::function<bool(std::u16string_view)>& installed);
 
+// A face the user chose by name (the font dialog): mapped unless it is the DOS face.
+TEditorFace FaceNamed(std::u16string_view name);
+
 } // namespace typ

@@ -164,6 +164,18 @@ TEST_F(EditorHostTest, TypesAsAPersonDoes) {
     ExpectChangedTo(Show(grid, L"\u00F1"), Lines({L"\u00A4bcd", L"efgh"}));
 }
 
+TEST_F(EditorHostTest, DrawsFramesWithTheCursorKeysAfterF6) {
+    std::wstring expected = Page(250, 80);
+    const std::size_t line = 250 + 2;
+    expected[0] = L'\u00B3';
+    expected[line] = L'\u00B3';
+    expected[2 * line] = L'\u00C0';
+    expected[2 * line + 1] = L'\u00C4';
+    ExpectChangedTo(Show(L"", L"{F6}{DOWN}{DOWN}{RIGHT}{RIGHT}"), expected);
+    SCOPED_TRACE("the next run starts out of drawing mode");
+    ExpectChangedTo(Show(Lines({L"ab", L"cd"}), L"{DOWN}X"), Lines({L"ab", L"Xd"}));
+}
+
 TEST_F(EditorHostTest, HelpButtonsStayHiddenOnceHidden) {
     THelpButtons first;
     THelpButtons second;

@@ -13,7 +13,7 @@ struct TNamedKey {
     TKeyStroke Stroke;
 };
 
-constexpr std::array<TNamedKey, 13> kNamedKeys{{
+constexpr std::array<TNamedKey, 15> kNamedKeys{{
     {L"INS", {vk::Insert, 0}},
     {L"DEL", {vk::Delete, 0}},
     {L"BS", {vk::Back, 0}},
@@ -27,6 +27,8 @@ constexpr std::array<TNamedKey, 13> kNamedKeys{{
     {L"TAB", {vk::Tab, 0}},
     {L"PGUP", {vk::Prior, 0}},
     {L"PGDN", {vk::Next, 0}},
+    {L"F3", {vk::F1 + 2, 0, true}},
+    {L"F6", {vk::F1 + 5, 0, true}},
 }};
 
 std::string Narrow(std::wstring_view text) {

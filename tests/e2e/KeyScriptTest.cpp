@@ -15,6 +15,9 @@ TEST(KeyScript, CharactersTypeThemselvesAndNamesAreKeys) {
     };
     EXPECT_EQ(ParseKeyScript(L"a{INS}\u00F1{BS}{ENTER}{{{PGDN}}"), expected);
     EXPECT_TRUE(ParseKeyScript(L"").empty());
+    EXPECT_EQ(ParseKeyScript(L"{F6}{DOWN}"),
+              (std::vector<TKeyStroke>{{0x75, 0, true}, {0x28, 0, false}}))
+        << "function keys are posted for the accelerators";
 }
 
 TEST(KeyScript, RejectsWhatItCannotType) {

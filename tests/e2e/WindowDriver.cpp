@@ -76,6 +76,15 @@ void SendStroke(HWND target, const TKeyStroke& stroke) {
     SendWithTimeout(target, WM_KEYUP, key, KeyData(key, true));
 }
 
+// Through the message queue, as the keyboard delivers it: the loop's
+// accelerators and TranslateMessage see the key.
+void PostStroke(HWND target, const TKeyStroke& stroke) {
+    const WPARAM key =
+        stroke.VirtualKey ? static_cast<WPARAM>(stroke.VirtualKey) : KeyOf(stroke.Character);
+    PostMessageW(target, WM_KEYDOWN, key, KeyData(key, false));
+    PostMessageW(target, WM_KEYUP, key, KeyData(key, true));
+}
+
 std::wstring Widen(std::string_view text) {
     return std::wstring(text.begin(), text.end());
 }
@@ -117,8 +126,12 @@ void TypeAndClose(const TDriveRequest& request, const std::vector<TKeyStroke>& k
         return;
     }
     HWND grid = grids.front();
+    // Sent messages overtake posted ones, so after a posted stroke the rest
+    // is posted too, to keep their order.
+    bool posting = false;
     for (const auto& stroke : keys) {
-        SendStroke(grid, stroke);
+        posting = posting || stroke.Posted;
+        posting ? PostStroke(grid, stroke) : SendStroke(grid, stroke);
     }
     if (!request.ScreenshotFile.empty()) {
         result.Problem = TakeScreenshot(editor, request.ScreenshotFile);

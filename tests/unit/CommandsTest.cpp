@@ -78,16 +78,19 @@ TEST(Commands, ShortcutsAreUniqueAndShownAsTheyAreTyped) {
     EXPECT_EQ(Command(actAyuda).Shortcut.Key, vk::F1);
 }
 
-// Commands whose dialogs or clipboard wiring have not arrived stay disabled.
+// Commands whose dialogs have not arrived stay disabled.
 TEST(Commands, OnlyTheWiredCommandsHaveHandlers) {
     std::vector<std::string_view> handled;
     for (const TCommand& command : CommandTable()) {
         if (command.HasHandler)
             handled.push_back(command.Name);
     }
-    EXPECT_EQ(handled, (std::vector<std::string_view>{
-                           "actCerrar", "actDeshacer", "actBorrar", "actInsertarLinea",
-                           "actBorrarLinea", "actSeleccionarTodo", "actDibujar", "actAyuda"}));
+    EXPECT_EQ(handled,
+              (std::vector<std::string_view>{
+                  "actCerrar", "actImportarTyp", "actExportarTyp", "actDeshacer", "actCortar",
+                  "actCopiar", "actPegar", "actBorrar", "actInsertarLinea", "actBorrarLinea",
+                  "actSeleccionarTodo", "actBuscar", "actBuscarSiguiente", "actReemplazar",
+                  "actDibujar", "actCortarPalabras", "actFuente", "actAyuda"}));
 }
 
 TEST(Commands, MenuAndButtonTexts) {
@@ -162,6 +165,28 @@ TEST(EditMenuRule, ChangesNothingWhenDrawingOrNotHosted) {
     EXPECT_EQ(Changes({kHostedEdition, true, false, 0}), none);
     EXPECT_EQ(Changes({0, false, true, 3}), none);
     EXPECT_EQ(Changes({1, false, false, 0}), none);
+}
+
+std::vector<TEnabling> IdleChanges(TEditMenuState state, bool focused) {
+    std::vector<TEnabling> changes;
+    for (const TCommandEnabling& item : IdleEditEnabling(state, focused))
+        changes.push_back(item.Change);
+    return changes;
+}
+
+// Cortar, Copiar, Pegar follow selection and clipboard in any edition mode,
+// but only while the grid has the focus and drawing is off.
+TEST(IdleEditRule, FollowsSelectionAndClipboardWhileTheGridHasTheFocus) {
+    using V = std::vector<TEnabling>;
+    const auto result = IdleEditEnabling({0, false, true, 2}, true);
+    EXPECT_EQ(result[0].Command, actCortar);
+    EXPECT_EQ(result[1].Command, actCopiar);
+    EXPECT_EQ(result[2].Command, actPegar);
+    EXPECT_EQ(IdleChanges({0, false, true, 2}, true), (V{Enable, Enable, Enable}));
+    EXPECT_EQ(IdleChanges({kHostedEdition, false, false, 0}, true), (V{Disable, Disable, Disable}));
+    EXPECT_EQ(IdleChanges({kHostedEdition, false, true, 0}, true), (V{Disable, Disable, Enable}));
+    EXPECT_EQ(IdleChanges({kHostedEdition, false, true, 4}, false), (V{Leave, Leave, Leave}));
+    EXPECT_EQ(IdleChanges({kHostedEdition, true, true, 4}, true), (V{Leave, Leave, Leave}));
 }
 
 } // namespace

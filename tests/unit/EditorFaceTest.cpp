@@ -23,5 +23,10 @@ TEST(EditorFace, OtherwiseTheFirstUnicodeFaceInPreferenceOrderMapsGlyphs) {
     EXPECT_EQ(ChooseAmong({u"Arial"}), (TEditorFace{u"", true}));
 }
 
+TEST(EditorFace, AChosenFaceMapsGlyphsUnlessItIsTheDosFace) {
+    EXPECT_EQ(FaceNamed(u"Courier LD"), (TEditorFace{u"Courier LD", false}));
+    EXPECT_EQ(FaceNamed(u"Courier New"), (TEditorFace{u"Courier New", true}));
+}
+
 } // namespace
 } // namespace typ

@@ -148,7 +148,7 @@ void TCommandBars::CreateImportExportBar(HFONT font) {
         CreateButton(FImportExportBar, L"&Importar TYP", CommandMessageId(actImportarTyp), 0, font),
         CreateButton(FImportExportBar, L"&Exportar TYP", CommandMessageId(actExportarTyp), 0, font),
     };
-    // The first button runs nothing yet; the others as their commands do.
+    // The first button has no command of its own; the others are their commands'.
     EnableWindow(FImportExportButtons[0], FALSE);
     EnableWindow(FImportExportButtons[1], Command(actImportarTyp).HasHandler);
     EnableWindow(FImportExportButtons[2], Command(actExportarTyp).HasHandler);
@@ -197,11 +197,16 @@ void TCommandBars::PlaceImportExportButtons() {
     }
 }
 
+// Unchanged states are left alone: the idle update runs after every message,
+// and a repaint would wake the message loop again.
 void TCommandBars::Enable(TCommandId command, bool enabled) {
     const UINT id = CommandMessageId(command);
-    SendMessageW(FStandardBar, TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+    const bool buttonEnabled = SendMessageW(FStandardBar, TB_ISBUTTONENABLED, id, 0) != 0;
+    if (buttonEnabled != enabled)
+        SendMessageW(FStandardBar, TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? TRUE : FALSE, 0));
     for (const HWND button : FImportExportButtons) {
-        if (static_cast<UINT>(GetDlgCtrlID(button)) == id)
+        if (static_cast<UINT>(GetDlgCtrlID(button)) == id &&
+            (IsWindowEnabled(button) != 0) != enabled)
             EnableWindow(button, enabled);
     }
 }

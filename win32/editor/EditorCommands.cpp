@@ -1,10 +1,17 @@
 #include "CommandIds.h"
 #include "EditorWindowImpl.h"
 #include "ErrorBox.h"
+#include "MessageBoxes.h"
 #include "StatusPanels.h"
+#include "TypFileDialogs.h"
+#include "WideText.h"
+#include "Win32Clipboard.h"
 #include "editor/DrawingFlag.h"
 #include "editor/DrawingMode.h"
 #include "editor/LineCommands.h"
+
+#include <commdlg.h>
+#include <cstdlib>
 
 namespace typ::win {
 
@@ -15,11 +22,6 @@ using enum TCommandId;
 // The commands that drawing mode disables and leaving it enables again.
 constexpr std::array<TCommandId, 6> kDrawingBlocked = {actCortar, actCopiar, actPegar,
                                                        actBorrar, actBuscar, actReemplazar};
-
-bool ClipboardHasText() {
-    return IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT) ||
-           IsClipboardFormatAvailable(CF_OEMTEXT);
-}
 
 } // namespace
 
@@ -43,6 +45,22 @@ TfrmEditorTYP::TImpl::THandler TfrmEditorTYP::TImpl::HandlerOf(TCommandId comman
         return &TImpl::actInsertarLineaExecute;
     case actBorrarLinea:
         return &TImpl::actBorrarLineaExecute;
+    case actCortar:
+        return &TImpl::actCortarExecute;
+    case actCopiar:
+        return &TImpl::actCopiarExecute;
+    case actPegar:
+        return &TImpl::actPegarExecute;
+    case actBuscarSiguiente:
+        return &TImpl::actBuscarSiguienteExecute;
+    case actImportarTyp:
+        return &TImpl::actImportarTypExecute;
+    case actExportarTyp:
+        return &TImpl::actExportarTypExecute;
+    case actCortarPalabras:
+        return &TImpl::actCortarPalabrasExecute;
+    case actFuente:
+        return &TImpl::actFuenteExecute;
     default:
         return nullptr;
     }
@@ -55,8 +73,11 @@ void TfrmEditorTYP::TImpl::Execute(UINT id) {
     }
     const auto command = CommandOfMessageId(id);
     const THandler handler = command ? HandlerOf(*command) : nullptr;
-    if (handler != nullptr)
-        RunGuarded(Form, [this, handler] { (this->*handler)(); });
+    if (handler == nullptr)
+        return;
+    RunGuarded(Form, [this, handler] { (this->*handler)(); });
+    // Commands may move the selection without changing the text.
+    View->CaretMoved();
 }
 
 void TfrmEditorTYP::TImpl::actCerrarExecute() {
@@ -92,6 +113,79 @@ void TfrmEditorTYP::TImpl::actBorrarLineaExecute() {
     typ::actBorrarLineaExecute(Grid);
 }
 
+void TfrmEditorTYP::TImpl::actCortarExecute() {
+    TWin32Clipboard clipboard(Form);
+    typ::actCortarExecute(Grid, clipboard);
+}
+
+void TfrmEditorTYP::TImpl::actCopiarExecute() {
+    TWin32Clipboard clipboard(Form);
+    typ::actCopiarExecute(Grid, clipboard);
+}
+
+void TfrmEditorTYP::TImpl::actPegarExecute() {
+    const TWin32Clipboard clipboard(Form);
+    typ::actPegarExecute(Grid, clipboard);
+}
+
+void TfrmEditorTYP::TImpl::actBuscarSiguienteExecute() {
+    Search->actBuscarSiguienteExecute();
+}
+
+void TfrmEditorTYP::TImpl::actImportarTypExecute() {
+    const auto folder = TypsFolder(DirComunes);
+    EnsureTypsFolder(folder);
+    const auto chosen = AskImportFile(Form, Caption(), folder);
+    Transfer.actImportarTypExecute(
+        Grid, chosen, [this](std::u16string_view message) { ShowNotice(Form, message); });
+}
+
+void TfrmEditorTYP::TImpl::actExportarTypExecute() {
+    const auto folder = TypsFolder(DirComunes);
+    EnsureTypsFolder(folder);
+    const auto chosen = AskExportFile(Form, Caption(), folder);
+    Transfer.actExportarTypExecute(Grid, chosen, [this](std::u16string_view question) {
+        return AskYesNo(Form, question, MB_ICONWARNING);
+    });
+}
+
+// Word wrap is a matter of display: the grid's lines stay page lines.
+void TfrmEditorTYP::TImpl::actCortarPalabrasExecute() {
+    View->SetWordWrap(!View->WordWrap());
+    Menus->Check(actCortarPalabras, View->WordWrap());
+}
+
+// The font dialog lists fixed-pitch faces only, so a chosen font keeps the
+// grid's columns; it is applied to the grid.
+void TfrmEditorTYP::TImpl::actFuenteExecute() {
+    LOGFONTW font = View->FontSpec();
+    CHOOSEFONTW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = Form;
+    dialog.lpLogFont = &font;
+    dialog.Flags = CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS | CF_FIXEDPITCHONLY | CF_NOVERTFONTS;
+    if (!ChooseFontW(&dialog))
+        return;
+    View->SetFont(FaceNamed(Utf16(font.lfFaceName)), std::abs(font.lfHeight));
+}
+
+std::u16string TfrmEditorTYP::TImpl::Caption() const {
+    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(Form)) + 1, L'\0');
+    caption.resize(static_cast<std::size_t>(
+        GetWindowTextW(Form, caption.data(), static_cast<int>(caption.size()))));
+    return Utf16(caption);
+}
+
+// While the grid has the focus, the standard edit commands follow the
+// selection and the clipboard.
+void TfrmEditorTYP::TImpl::IdleUpdate() {
+    if (View == nullptr)
+        return;
+    const TEditMenuState state{Grid.TypeEdition(), DrawingFlag(), TWin32Clipboard::HasText(),
+                               Grid.Editor().SelLength()};
+    ApplyEnabling(IdleEditEnabling(state, GetFocus() == View->Handle()));
+}
+
 // A command without a handler stays disabled whatever the rules say.
 void TfrmEditorTYP::TImpl::SetCommandEnabled(TCommandId command, bool enabled) {
     enabled = enabled && Command(command).HasHandler;
@@ -107,7 +201,7 @@ void TfrmEditorTYP::TImpl::ApplyEnabling(std::span<const TCommandEnabling> chang
 }
 
 void TfrmEditorTYP::TImpl::ApplyEditMenuRule() {
-    const TEditMenuState state{Grid.TypeEdition(), DrawingFlag(), ClipboardHasText(),
+    const TEditMenuState state{Grid.TypeEdition(), DrawingFlag(), TWin32Clipboard::HasText(),
                                Grid.Editor().SelLength()};
     ApplyEnabling(EditMenuEnabling(state));
 }

@@ -1,4 +1,5 @@
 #include "EditorWindowImpl.h"
+#include "MessageBoxes.h"
 #include "Panel.h"
 #include "StatusPanels.h"
 #include "WindowClass.h"
@@ -80,6 +81,7 @@ void TfrmEditorTYP::TImpl::Create() {
     StatusBar = CreateStatusPanels(Form, UiFont);
     CreateEditorArea();
     WireGrid();
+    CreateSearch();
     View->PageSizeChanged();
     RefreshStatus();
     Layout();
@@ -115,6 +117,18 @@ void TfrmEditorTYP::TImpl::WireGrid() {
     Grid.OnCloseRequest = [this] { SendMessageW(Form, WM_CLOSE, 0, 0); };
     View->OnStatus = [this] { RefreshStatus(); };
     View->OnScroll = refreshRulers;
+}
+
+// The wrap question is a Yes/No box; the single-replace question goes
+// through the window's AskHook.
+void TfrmEditorTYP::TImpl::CreateSearch() {
+    Search = std::make_unique<TSearchCommands>(
+        Grid.Editor(),
+        [this](std::u16string_view question) { return AskYesNo(Form, question, MB_ICONQUESTION); },
+        [this](const std::u16string& message, int buttons, char16_t defaultAnswer,
+               int helpContext) {
+            return Owner.AskHook(message, buttons, defaultAnswer, helpContext);
+        });
 }
 
 // Control bar on top, status bar at the bottom, between them the rulers'

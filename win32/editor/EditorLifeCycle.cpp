@@ -39,14 +39,17 @@ void TfrmEditorTYP::TImpl::ShowEvent() {
     View->CaretMoved();
 }
 
-// Accelerators apply to the editor window and its controls only.
+// Accelerators apply to the editor window and its controls only. When the
+// queue runs dry the idle update runs before the loop waits.
 void TfrmEditorTYP::TImpl::RunModalLoop() {
     MSG message;
     while (!Closed) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == -1)
-            break;
-        if (got == 0) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            IdleUpdate();
+            WaitMessage();
+            continue;
+        }
+        if (message.message == WM_QUIT) {
             // The application is ending: close, and leave the quit for the outer loop.
             Close();
             Hide();

@@ -5,6 +5,8 @@
 #include "GridView.h"
 #include "Menus.h"
 #include "RulerView.h"
+#include "editor/SearchCommands.h"
+#include "editor/TypCommands.h"
 
 #include <memory>
 #include <span>
@@ -29,6 +31,7 @@ struct TfrmEditorTYP::TImpl {
     void CreateForm();
     void CreateEditorArea();
     void WireGrid();
+    void CreateSearch();
     void Layout();
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
@@ -46,6 +49,16 @@ struct TfrmEditorTYP::TImpl {
     void actSeleccionarTodoExecute();
     void actInsertarLineaExecute();
     void actBorrarLineaExecute();
+    void actCortarExecute();
+    void actCopiarExecute();
+    void actPegarExecute();
+    void actBuscarSiguienteExecute();
+    void actImportarTypExecute();
+    void actExportarTypExecute();
+    void actCortarPalabrasExecute();
+    void actFuenteExecute();
+    std::u16string Caption() const;
+    void IdleUpdate();
     void ShowDrawingState();
     void SetCommandEnabled(TCommandId command, bool enabled);
     void ApplyEnabling(std::span<const TCommandEnabling> changes);
@@ -78,6 +91,8 @@ struct TfrmEditorTYP::TImpl {
     std::unique_ptr<TGridView> View;
     std::unique_ptr<TRulerView> TopRuler;
     std::unique_ptr<TRulerView> LeftRuler;
+    std::unique_ptr<TSearchCommands> Search;
+    TTypTransfer Transfer;
     std::vector<HWND> DisabledWindows;
     bool Maximized = false;
     bool Closed = true;

@@ -60,9 +60,9 @@ void TGridView::KeyUp(int key) {
 
 // The nearest character boundary to a point of the client area.
 int TGridView::HitOffset(POINT point) const {
-    const TCell cell{FFirstLine + FloorDiv(point.y, FCell.cy),
-                     FFirstColumn + FloorDiv(point.x + FCell.cx / 2, FCell.cx)};
-    return OffsetOfCell(FGrid.Editor(), cell);
+    const TRowCell place{FFirstRow + FloorDiv(point.y, FCell.cy),
+                         FFirstColumn + FloorDiv(point.x + FCell.cx / 2, FCell.cx)};
+    return OffsetOfCell(FGrid.Editor(), CellAt(place));
 }
 
 void TGridView::MouseDown(POINT point, bool extend) {

@@ -158,7 +158,7 @@ LRESULT TGridView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-int TGridView::VisibleLines() const {
+int TGridView::VisibleRows() const {
     RECT client;
     GetClientRect(FHandle, &client);
     return std::max(static_cast<int>(client.bottom / FCell.cy), 1);
@@ -170,25 +170,34 @@ int TGridView::VisibleColumns() const {
     return std::max(static_cast<int>(client.right / FCell.cx), 1);
 }
 
-// Only the lines and columns in sight are drawn, whatever the page size.
+// Only the rows and columns in sight are drawn, whatever the page size.
 void TGridView::Paint() {
     TBufferedPaint paint(FHandle, COLOR_WINDOW);
     const HDC dc = paint.Dc();
     const HGDIOBJ oldFont = SelectObject(dc, FFont);
-    const int lines = std::min(VisibleLines() + 1, FGrid.Editor().LineCount() - FFirstLine);
-    for (int row = 0; row < lines; ++row)
-        PaintLine(dc, FFirstLine + row, row * FCell.cy, VisibleColumns() + 1);
+    const int rows = std::min(VisibleRows() + 1, TotalRows() - FFirstRow);
+    for (int row = 0; row < rows; ++row)
+        PaintRow(dc, FFirstRow + row, row * FCell.cy);
     SelectObject(dc, oldFont);
 }
 
-void TGridView::PaintLine(HDC dc, int line, int y, int columns) {
+// A wrapped row shows its own stretch of its line from the left edge.
+void TGridView::PaintRow(HDC dc, int row, int y) {
+    if (!FWordWrap) {
+        PaintLine(dc, row, y, FFirstColumn, VisibleColumns() + 1);
+        return;
+    }
+    const TCell start = FWrap.CellOf({row, 0});
+    PaintLine(dc, start.Line, y, start.Column, FWrap.Width());
+}
+
+void TGridView::PaintLine(HDC dc, int line, int y, int firstColumn, int columns) {
     const TMemo& memo = FGrid.Editor();
-    const std::u16string text =
-        DisplayText(memo.Line(line), FFirstColumn, columns, FFace.MapGlyphs);
+    const std::u16string text = DisplayText(memo.Line(line), firstColumn, columns, FFace.MapGlyphs);
     const int length = static_cast<int>(text.size());
     const TRange selected = SelectedColumns(memo, line);
-    const int selStart = std::clamp(selected.Start - FFirstColumn, 0, length);
-    const int selEnd = std::clamp(selected.End - FFirstColumn, selStart, length);
+    const int selStart = std::clamp(selected.Start - firstColumn, 0, length);
+    const int selEnd = std::clamp(selected.End - firstColumn, selStart, length);
     const std::u16string_view view = text;
     const auto draw = [&](int first, int last, int textColor, int backColor) {
         SetTextColor(dc, GetSysColor(textColor));
@@ -204,10 +213,71 @@ void TGridView::PaintLine(HDC dc, int line, int y, int columns) {
 }
 
 void TGridView::Resized() {
-    FGrid.Editor().SetPageLines(VisibleLines());
-    ScrollTo(FFirstLine, FFirstColumn);
+    Rewrap();
+    ScrollTo(FFirstRow, FFirstColumn);
     UpdateScrollBars();
     InvalidateRect(FHandle, nullptr, FALSE);
+}
+
+// The rows follow the text and the width, the top line staying on top and the
+// caret moving with its row; Page Up and Page Down move the caret by as many
+// lines as a screenful of rows holds.
+void TGridView::Rewrap() {
+    if (FWordWrap) {
+        const int topLine = TopLine();
+        FWrap.Build(FGrid.Editor(), VisibleColumns());
+        FFirstRow = FWrap.FirstRow(topLine);
+        PlaceCaret();
+        if (OnScroll)
+            OnScroll();
+    }
+    FGrid.Editor().SetPageLines(FWordWrap ? VisibleRows() / FWrap.MostRows() : VisibleRows());
+}
+
+int TGridView::TopLine() const {
+    return FWordWrap ? FWrap.LineOfRow(FFirstRow) : FFirstRow;
+}
+
+void TGridView::SetWordWrap(bool on) {
+    if (on == FWordWrap)
+        return;
+    const int topLine = TopLine();
+    FWordWrap = on;
+    FFirstColumn = 0;
+    if (on)
+        FWrap.Build(FGrid.Editor(), VisibleColumns());
+    FFirstRow = on ? FWrap.FirstRow(topLine) : topLine;
+    ShowScrollBar(FHandle, SB_HORZ, on ? FALSE : TRUE);
+    Resized();
+    PlaceCaret();
+    if (OnScroll)
+        OnScroll();
+}
+
+int TGridView::LineStartingAt(int row) const {
+    if (!FWordWrap)
+        return row;
+    const int line = FWrap.LineOfRow(row);
+    return FWrap.FirstRow(line) == row ? line : -1;
+}
+
+void TGridView::SetFont(const TEditorFace& face, int pixels) {
+    const HFONT font = CreateEditorFont(face, pixels, false);
+    if (font == nullptr)
+        return;
+    DeleteObject(FFont);
+    FFont = font;
+    FFace = face;
+    PageSizeChanged();
+    InvalidateRect(FHandle, nullptr, FALSE);
+    if (OnScroll)
+        OnScroll();
+}
+
+LOGFONTW TGridView::FontSpec() const {
+    LOGFONTW font{};
+    GetObjectW(FFont, sizeof(font), &font);
+    return font;
 }
 
 void TGridView::PageSizeChanged() {
@@ -219,14 +289,15 @@ void TGridView::PageSizeChanged() {
 }
 
 void TGridView::TextChanged() {
-    ScrollTo(FFirstLine, FFirstColumn);
+    Rewrap();
+    ScrollTo(FFirstRow, FFirstColumn);
     UpdateScrollBars();
     InvalidateRect(FHandle, nullptr, FALSE);
 }
 
 void TGridView::CaretMoved() {
-    const TCell caret = CellOfOffset(FGrid.Editor(), FGrid.Editor().CaretOffset());
-    ScrollTo(ScrolledToShow(FFirstLine, VisibleLines(), caret.Line),
+    const TRowCell caret = CaretPlace();
+    ScrollTo(ScrolledToShow(FFirstRow, VisibleRows(), caret.Row),
              ScrolledToShow(FFirstColumn, VisibleColumns(), caret.Column));
     UpdateScrollBars();
     PlaceCaret();
@@ -240,12 +311,25 @@ int TGridView::TotalColumns() const {
     return std::max(FGrid.AnchoPagina(), caretColumn) + 1;
 }
 
-void TGridView::ScrollTo(int firstLine, int firstColumn) {
-    firstLine = ClampedScroll(firstLine, VisibleLines(), FGrid.Editor().LineCount());
-    firstColumn = ClampedScroll(firstColumn, VisibleColumns(), TotalColumns());
-    if (firstLine == FFirstLine && firstColumn == FFirstColumn)
+int TGridView::TotalRows() const {
+    return FWordWrap ? FWrap.RowCount() : FGrid.Editor().LineCount();
+}
+
+TRowCell TGridView::CaretPlace() const {
+    const TCell caret = CellOfOffset(FGrid.Editor(), FGrid.Editor().CaretOffset());
+    return FWordWrap ? FWrap.RowCellOf(caret) : TRowCell{caret.Line, caret.Column};
+}
+
+TCell TGridView::CellAt(TRowCell place) const {
+    return FWordWrap ? FWrap.CellOf(place) : TCell{place.Row, place.Column};
+}
+
+void TGridView::ScrollTo(int firstRow, int firstColumn) {
+    firstRow = ClampedScroll(firstRow, VisibleRows(), TotalRows());
+    firstColumn = FWordWrap ? 0 : ClampedScroll(firstColumn, VisibleColumns(), TotalColumns());
+    if (firstRow == FFirstRow && firstColumn == FFirstColumn)
         return;
-    FFirstLine = firstLine;
+    FFirstRow = firstRow;
     FFirstColumn = firstColumn;
     UpdateScrollBars();
     PlaceCaret();
@@ -254,26 +338,29 @@ void TGridView::ScrollTo(int firstLine, int firstColumn) {
         OnScroll();
 }
 
+// Setting the horizontal bar would show it again, so it is left alone while
+// word wrap hides it.
 void TGridView::UpdateScrollBars() {
-    SetBar(FHandle, SB_VERT, FGrid.Editor().LineCount(), VisibleLines(), FFirstLine);
-    SetBar(FHandle, SB_HORZ, TotalColumns(), VisibleColumns(), FFirstColumn);
+    SetBar(FHandle, SB_VERT, TotalRows(), VisibleRows(), FFirstRow);
+    if (!FWordWrap)
+        SetBar(FHandle, SB_HORZ, TotalColumns(), VisibleColumns(), FFirstColumn);
 }
 
 void TGridView::Scrolled(int bar, int code) {
     if (bar == SB_VERT)
-        ScrollTo(ScrollTarget(FHandle, bar, code, FFirstLine, VisibleLines()), FFirstColumn);
+        ScrollTo(ScrollTarget(FHandle, bar, code, FFirstRow, VisibleRows()), FFirstColumn);
     else
-        ScrollTo(FFirstLine, ScrollTarget(FHandle, bar, code, FFirstColumn, VisibleColumns()));
+        ScrollTo(FFirstRow, ScrollTarget(FHandle, bar, code, FFirstColumn, VisibleColumns()));
 }
 
 void TGridView::Wheel(int delta) {
     UINT step = 3;
     SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &step, 0);
-    const int lines = step == WHEEL_PAGESCROLL ? VisibleLines() : static_cast<int>(step);
+    const int rows = step == WHEEL_PAGESCROLL ? VisibleRows() : static_cast<int>(step);
     FWheelDelta += delta;
     const int notches = FWheelDelta / WHEEL_DELTA;
     FWheelDelta %= WHEEL_DELTA;
-    ScrollTo(FFirstLine - notches * lines, FFirstColumn);
+    ScrollTo(FFirstRow - notches * rows, FFirstColumn);
 }
 
 // A thin caret inserts, a block caret overwrites.
@@ -286,8 +373,8 @@ void TGridView::PlaceCaret() {
         ShowCaret(FHandle);
         FCaretWidth = width;
     }
-    const TCell caret = CellOfOffset(FGrid.Editor(), FGrid.Editor().CaretOffset());
-    SetCaretPos((caret.Column - FFirstColumn) * FCell.cx, (caret.Line - FFirstLine) * FCell.cy);
+    const TRowCell caret = CaretPlace();
+    SetCaretPos((caret.Column - FFirstColumn) * FCell.cx, (caret.Row - FFirstRow) * FCell.cy);
 }
 
 void TGridView::FocusGained() {

@@ -2,6 +2,7 @@
 
 #include "editor/EditorFace.h"
 #include "editor/GridEditor.h"
+#include "editor/WordWrap.h"
 
 #include <bitset>
 #include <functional>
@@ -11,7 +12,9 @@ namespace typ::win {
 
 // The grid memo on screen (window class "TMemoEx"): draws the visible part of
 // the grid editor's text, turns keys and mouse actions into calls of the grid
-// editor and keeps caret, scroll bars and selection in step with it.
+// editor and keeps caret, scroll bars and selection in step with it. The view
+// scrolls in screen rows: a row is a page line, or with word wrap on a stretch
+// of one, while the text and the grid's rules keep page lines.
 class TGridView {
 public:
     TGridView(HWND parent, TGridEditor& grid);
@@ -25,8 +28,23 @@ public:
     // size is set.
     int CharWidth() const { return FCell.cx; }
     int CharHeight() const { return FCell.cy; }
-    int FirstLine() const { return FFirstLine; }
+    int FirstRow() const { return FFirstRow; }
     int FirstColumn() const { return FFirstColumn; }
+
+    // Word wrap (off at creation) breaks each line into rows of the window's
+    // width in whole cells, with no horizontal scrolling.
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool on);
+    // The columns of a row while word wrap is on.
+    int WrapWidth() const { return FWrap.Width(); }
+    // The page line whose first row is `row`, or -1 when the row continues a
+    // line or lies past the text.
+    int LineStartingAt(int row) const;
+
+    // The font the user chose: the cells are measured anew.
+    void SetFont(const TEditorFace& face, int pixels);
+    // The current font, for the font dialog.
+    LOGFONTW FontSpec() const;
 
     void PageSizeChanged();
     void TextChanged();
@@ -44,13 +62,19 @@ private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
-    int VisibleLines() const;
+    int VisibleRows() const;
     int VisibleColumns() const;
     void Paint();
-    void PaintLine(HDC dc, int line, int y, int columns);
+    void PaintRow(HDC dc, int row, int y);
+    void PaintLine(HDC dc, int line, int y, int firstColumn, int columns);
     void Resized();
+    void Rewrap();
+    int TopLine() const;
+    int TotalRows() const;
     int TotalColumns() const;
-    void ScrollTo(int firstLine, int firstColumn);
+    TRowCell CaretPlace() const;
+    TCell CellAt(TRowCell place) const;
+    void ScrollTo(int firstRow, int firstColumn);
     void UpdateScrollBars();
     void Scrolled(int bar, int code);
     void Wheel(int delta);
@@ -77,8 +101,10 @@ private:
     HFONT FFont = nullptr;
     HWND FHandle = nullptr;
     SIZE FCell{8, 16};
-    int FFirstLine = 0;
+    int FFirstRow = 0;
     int FFirstColumn = 0;
+    bool FWordWrap = false;
+    TWordWrap FWrap;
     int FCaretWidth = 0;
     int FWheelDelta = 0;
     int FDragAnchor = 0;

@@ -75,10 +75,12 @@ void TRulerView::Paint() const {
     SelectObject(dc, oldFont);
 }
 
-// Two rows: the column numbers, then a mark every fifth column.
+// Two rows: the column numbers, then a mark every fifth column. With word
+// wrap on, the columns of a row.
 void TRulerView::PaintColumns(HDC dc, const RECT& client) const {
     const int first = FView.FirstColumn();
-    const int count = static_cast<int>(client.right) / FView.CharWidth() + 1;
+    const int fit = static_cast<int>(client.right) / FView.CharWidth() + 1;
+    const int count = FView.WordWrap() ? std::min(fit, FView.WrapWidth()) : fit;
     const LONG rowHeight = std::max(client.bottom / 2, FGlyph.cy);
     for (int row = 0; row < 2; ++row) {
         const std::u16string text = BuildHorizontalRuler(row, FGrid.AnchoPagina(), first, count);
@@ -88,16 +90,18 @@ void TRulerView::PaintColumns(HDC dc, const RECT& client) const {
     }
 }
 
-// One mark per page line, level with the grid's lines, against the grid.
+// One mark per page line, level with the line's first row, against the grid.
 void TRulerView::PaintLines(HDC dc, const RECT& client) const {
     const int lineHeight = FView.CharHeight();
     const int rows = static_cast<int>(client.bottom) / lineHeight + 1;
-    const int last = std::min(FView.FirstLine() + rows, FGrid.AltoPagina());
     const int top = (lineHeight - static_cast<int>(FGlyph.cy)) / 2;
-    for (int line = FView.FirstLine(); line < last; ++line) {
+    for (int row = 0; row < rows; ++row) {
+        const int line = FView.LineStartingAt(FView.FirstRow() + row);
+        if (line < 0 || line >= FGrid.AltoPagina())
+            continue;
         const std::u16string_view mark = VerticalRulerLine(line + 1);
         const int width = static_cast<int>(mark.size()) * FView.CharWidth();
-        DrawCells(dc, {client.right - width, (line - FView.FirstLine()) * lineHeight + top},
+        DrawCells(dc, {client.right - width, row * lineHeight + top},
                   DisplayText(mark, 0, static_cast<int>(mark.size()), FView.Face().MapGlyphs),
                   {FView.CharWidth(), FGlyph.cy});
     }
