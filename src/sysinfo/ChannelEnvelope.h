@@ -1,0 +1,15 @@
+#pragma once
+
+#include "sysinfo/Bytes.h"
+
+namespace typ {
+
+// The payload of a request: "rorocks", flags 2, method 1, then the binary
+// message enciphered under the channel key.
+TBytes WrapEnvelope(const TBytes& message);
+
+// The binary message inside a received payload, following whatever envelope
+// the payload carries (none, enciphered, compressed). Throws ERemoteError.
+TBytes UnwrapEnvelope(const TBytes& payload);
+
+} // namespace typ
