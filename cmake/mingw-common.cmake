@@ -8,3 +8,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Executables need only system DLLs. Programs with a wide entry point add -municode themselves.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# zlib is linked in too, so no zlib1.dll has to travel with the programs.
+set(ZLIB_USE_STATIC_LIBS ON)

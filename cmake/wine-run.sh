@@ -6,7 +6,9 @@
 set -euo pipefail
 build_dir=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX="$build_dir/${TYP_WINE_PREFIX:-prefix}"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
+# The common dialogs speak the locale's language: TYP_WINE_LC_ALL=es_ES.UTF-8
+# gives Spanish ones; English by default.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL="${TYP_WINE_LC_ALL:-C.UTF-8}"
 (
   flock 9
   if [ ! -f "$WINEPREFIX/.typ-ready" ]; then

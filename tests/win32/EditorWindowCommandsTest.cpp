@@ -222,6 +222,88 @@ TEST_F(TTemplateFolder, ACancelledImportKeepsTheTextAndItsPage) {
     EXPECT_EQ(Form.Grid().AltoPagina(), 2);
 }
 
+HWND VisibleDialogOtherThan(HWND known) {
+    for (const HWND box : ThreadWindows(L"#32770")) {
+        if (box != known && IsWindowVisible(box))
+            return box;
+    }
+    return nullptr;
+}
+
+// Answers the next message box (a dialog other than `known`) with `button`,
+// noting its text.
+void AnswerMessageBox(HWND known, int button, std::wstring& text, int attempts = 100) {
+    RunLater([known, button, &text, attempts] {
+        if (const HWND box = VisibleDialogOtherThan(known)) {
+            text = TextOf(GetDlgItem(box, 0xFFFF));
+            PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+        } else if (attempts > 0) {
+            AnswerMessageBox(known, button, text, attempts - 1);
+        }
+    });
+}
+
+// Buscar opens the modeless find dialog; the editor stays usable meanwhile.
+HWND OpenSearchDialog(TfrmEditorTYP& form, TCommandId command) {
+    RunCommand(form, command);
+    return VisibleDialogOtherThan(nullptr);
+}
+
+TEST(EditorWindowSearch, FindNextSelectsTheMatchClosesTheDialogAndF3GoesOnAndWraps) {
+    TfrmEditorTYP form;
+    form.LoadText(u"uno dos\r\ntres dos");
+    ShowPlain(form);
+    const HWND dialog = OpenSearchDialog(form, actBuscar);
+    ASSERT_NE(dialog, nullptr);
+    SetDlgItemTextW(dialog, edt1, L"DOS");
+    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(form.Grid().Editor().SelStart(), 4);
+    EXPECT_EQ(form.Grid().Editor().SelLength(), 3);
+    EXPECT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "a successful find closes it";
+
+    RunCommand(form, actBuscarSiguiente);
+    EXPECT_EQ(form.Grid().Editor().SelStart(), 14);
+    std::wstring question;
+    AnswerMessageBox(nullptr, IDYES, question);
+    RunCommand(form, actBuscarSiguiente);
+    EXPECT_EQ(question, L"Se llegó al final del documento. ¿Desea recomenzar?");
+    EXPECT_EQ(form.Grid().Editor().SelStart(), 4) << "Yes starts again from the top";
+}
+
+TEST(EditorWindowSearch, ReplaceAllReplacesUntilTheUserStopsAtTheEnd) {
+    TfrmEditorTYP form;
+    form.LoadText(u"a-b-c");
+    ShowPlain(form);
+    const HWND dialog = OpenSearchDialog(form, actReemplazar);
+    ASSERT_NE(dialog, nullptr);
+    SetDlgItemTextW(dialog, edt1, L"-");
+    SetDlgItemTextW(dialog, edt2, L"+=");
+    std::wstring question;
+    AnswerMessageBox(dialog, IDNO, question);
+    SendMessageW(dialog, WM_COMMAND, psh2, 0);
+    EXPECT_EQ(form.Grid().Editor().Text(), u"a+=b+=c");
+    EXPECT_EQ(question, L"Se llegó al final del documento. ¿Desea recomenzar?");
+    SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+// The window's AskHook says no without asking, so Replace only moves on.
+TEST(EditorWindowSearch, SingleReplaceMovesFromOccurrenceToOccurrence) {
+    TfrmEditorTYP form;
+    form.LoadText(u"x-y-z");
+    ShowPlain(form);
+    const HWND dialog = OpenSearchDialog(form, actReemplazar);
+    ASSERT_NE(dialog, nullptr);
+    SetDlgItemTextW(dialog, edt1, L"-");
+    SetDlgItemTextW(dialog, edt2, L"+");
+    SendMessageW(dialog, WM_COMMAND, psh1, 0);
+    EXPECT_EQ(form.Grid().Editor().SelStart(), 1);
+    SendMessageW(dialog, WM_COMMAND, psh1, 0);
+    EXPECT_EQ(form.Grid().Editor().SelStart(), 3);
+    EXPECT_EQ(form.Grid().Editor().Text(), u"x-y-z");
+    RunCommand(form, actCerrar);
+    EXPECT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "closing the editor closes it";
+}
+
 TEST(EditorWindowSearch, BuscarSiguienteDoesNothingBeforeAFirstSearch) {
     TfrmEditorTYP form;
     form.LoadText(u"uno dos uno");

@@ -51,8 +51,12 @@ TfrmEditorTYP::TImpl::THandler TfrmEditorTYP::TImpl::HandlerOf(TCommandId comman
         return &TImpl::actCopiarExecute;
     case actPegar:
         return &TImpl::actPegarExecute;
+    case actBuscar:
+        return &TImpl::actBuscarExecute;
     case actBuscarSiguiente:
         return &TImpl::actBuscarSiguienteExecute;
+    case actReemplazar:
+        return &TImpl::actReemplazarExecute;
     case actImportarTyp:
         return &TImpl::actImportarTypExecute;
     case actExportarTyp:
@@ -126,10 +130,6 @@ void TfrmEditorTYP::TImpl::actCopiarExecute() {
 void TfrmEditorTYP::TImpl::actPegarExecute() {
     const TWin32Clipboard clipboard(Form);
     typ::actPegarExecute(Grid, clipboard);
-}
-
-void TfrmEditorTYP::TImpl::actBuscarSiguienteExecute() {
-    Search->actBuscarSiguienteExecute();
 }
 
 void TfrmEditorTYP::TImpl::actImportarTypExecute() {

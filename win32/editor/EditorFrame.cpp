@@ -1,5 +1,4 @@
 #include "EditorWindowImpl.h"
-#include "MessageBoxes.h"
 #include "Panel.h"
 #include "StatusPanels.h"
 #include "WindowClass.h"
@@ -119,18 +118,6 @@ void TfrmEditorTYP::TImpl::WireGrid() {
     View->OnScroll = refreshRulers;
 }
 
-// The wrap question is a Yes/No box; the single-replace question goes
-// through the window's AskHook.
-void TfrmEditorTYP::TImpl::CreateSearch() {
-    Search = std::make_unique<TSearchCommands>(
-        Grid.Editor(),
-        [this](std::u16string_view question) { return AskYesNo(Form, question, MB_ICONQUESTION); },
-        [this](const std::u16string& message, int buttons, char16_t defaultAnswer,
-               int helpContext) {
-            return Owner.AskHook(message, buttons, defaultAnswer, helpContext);
-        });
-}
-
 // Control bar on top, status bar at the bottom, between them the rulers'
 // strips and the editor panel with the grid filling it.
 void TfrmEditorTYP::TImpl::Layout() {
@@ -171,9 +158,14 @@ LRESULT CALLBACK TfrmEditorTYP::TImpl::Proc(HWND window, UINT message, WPARAM wP
 }
 
 LRESULT TfrmEditorTYP::TImpl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= kFirstRegisteredMessage && DispatchSearchMessage(message, lParam))
+        return 0;
     switch (message) {
     case WM_SIZE:
         Layout();
+        return 0;
+    case WM_CLOSE:
+        Close();
         return 0;
     case WM_SETFOCUS:
         if (View != nullptr)
@@ -197,9 +189,6 @@ LRESULT TfrmEditorTYP::TImpl::Dispatch(UINT message, WPARAM wParam, LPARAM lPara
         if (ShowPopupMenu(reinterpret_cast<HWND>(wParam), lParam))
             return 0;
         break;
-    case WM_CLOSE:
-        Close();
-        return 0;
     default:
         break;
     }

@@ -56,6 +56,8 @@ void TfrmEditorTYP::TImpl::RunModalLoop() {
             PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
+        if (IsFindReplaceDialogMessage(message))
+            continue;
         const bool ours = message.hwnd == Form || IsChild(Form, message.hwnd);
         if (ours && TranslateAcceleratorW(Form, Menus->Accelerators(), &message))
             continue;
@@ -83,6 +85,7 @@ void TfrmEditorTYP::TImpl::Close() {
 // A close sent from another thread is handled inside GetMessageW without
 // returning; the posted wake-up lets the modal loop see that it has ended.
 void TfrmEditorTYP::TImpl::Hide() {
+    CloseSearchDialogs();
     View->ForgetKeys();
     EnableOtherWindows();
     ShowWindow(Form, SW_HIDE);

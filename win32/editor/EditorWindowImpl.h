@@ -2,6 +2,7 @@
 
 #include "CommandBars.h"
 #include "EditorWindow.h"
+#include "FindDialogZv.h"
 #include "GridView.h"
 #include "Menus.h"
 #include "RulerView.h"
@@ -52,7 +53,15 @@ struct TfrmEditorTYP::TImpl {
     void actCortarExecute();
     void actCopiarExecute();
     void actPegarExecute();
+    void actBuscarExecute();
     void actBuscarSiguienteExecute();
+    void actReemplazarExecute();
+    void FindDialogZV1Find();
+    void ReplaceDialog1Replace();
+    void CloseSearchDialogs();
+    bool DispatchSearchMessage(UINT message, LPARAM lParam);
+    // Messages from RegisterWindowMessage, such as the find dialogs' commands.
+    static constexpr UINT kFirstRegisteredMessage = 0xC000;
     void actImportarTypExecute();
     void actExportarTypExecute();
     void actCortarPalabrasExecute();
@@ -92,6 +101,8 @@ struct TfrmEditorTYP::TImpl {
     std::unique_ptr<TRulerView> TopRuler;
     std::unique_ptr<TRulerView> LeftRuler;
     std::unique_ptr<TSearchCommands> Search;
+    std::unique_ptr<TFindDialogZV> FindDialogZV1;
+    std::unique_ptr<TReplaceDialogZV> ReplaceDialog1;
     TTypTransfer Transfer;
     std::vector<HWND> DisabledWindows;
     bool Maximized = false;
