@@ -56,6 +56,11 @@ void ReadOption(const std::wstring& option, TArgReader& reader, THostOptions& op
         options.HelpFile = reader.ValueOf(option);
     } else if (option == L"--print") {
         options.Print = true;
+    } else if (option == L"--print-to") {
+        options.PrintTo = reader.ValueOf(option);
+        if (options.PrintTo.empty()) {
+            throw UsageError(L"--print-to espera el nombre de la imagen");
+        }
     } else if (option == L"--help" || option == L"-h") {
         options.Help = true;
     } else {
@@ -104,10 +109,13 @@ const wchar_t* HostUsage() {
            L"  --help-context-var N    contexto de ayuda de las variables de impresión (0)\n"
            L"  --help-file ARCHIVO     archivo de ayuda (ninguno)\n"
            L"  --print                 muestra la plantilla en la terminal, sin editarla\n"
+           L"  --print-to IMAGEN.png   guarda como imagen PNG la página que se imprimiría\n"
+           L"                          (A4 a 300 ppp), sin impresora y sin editarla\n"
            L"  --help                  muestra esta ayuda\n"
            L"\n"
            L"Códigos de salida: 0 bien, 1 uso incorrecto, 2 archivo ilegible, 3 editor no\n"
-           L"registrado, 4 el editor no se pudo crear, 5 la llamada falló, 6 no se pudo guardar.\n";
+           L"registrado, 4 el editor no se pudo crear, 5 la llamada falló, 6 no se pudo guardar\n"
+           L"(la plantilla o la imagen).\n";
 }
 
 } // namespace typ::win

@@ -17,6 +17,7 @@ struct THostOptions {
     long HelpContextVar = 0;
     std::wstring HelpFile;
     bool Print = false;
+    std::wstring PrintTo; // the picture file of the printed page; empty: none
     bool Help = false;
 };
 

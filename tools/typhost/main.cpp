@@ -4,6 +4,8 @@
 #include "EditorClient.h"
 #include "HostError.h"
 #include "Options.h"
+#include "PictureFile.h"
+#include "PrintedPage.h"
 #include "TemplateFile.h"
 #include "TemplateView.h"
 #include "charconv/CodePage850.h"
@@ -65,11 +67,19 @@ void Edit(const THostOptions& options) {
     WriteOut(L"Plantilla guardada: " + path + L"\n");
 }
 
+void SavePrintedPage(const THostOptions& options) {
+    const TGrayPicture page = PrintedPage(ReadTemplateBytes(FullPath(options.File)));
+    WritePictureFile(options.PrintTo, EncodeGrayPng(page));
+    WriteOut(L"Página impresa guardada: " + options.PrintTo + L"\n");
+}
+
 void Run(const THostOptions& options) {
     if (options.Help) {
         WriteOut(HostUsage());
     } else if (options.Print) {
         WriteOut(TemplateAsGlyphs(ReadTemplateBytes(FullPath(options.File))));
+    } else if (!options.PrintTo.empty()) {
+        SavePrintedPage(options);
     } else {
         Edit(options);
     }

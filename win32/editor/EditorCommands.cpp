@@ -61,6 +61,12 @@ TfrmEditorTYP::TImpl::THandler TfrmEditorTYP::TImpl::HandlerOf(TCommandId comman
         return &TImpl::actImportarTypExecute;
     case actExportarTyp:
         return &TImpl::actExportarTypExecute;
+    case actConfigPagina:
+        return &TImpl::actConfigPaginaExecute;
+    case actConfigImpresora:
+        return &TImpl::actConfigImpresoraExecute;
+    case actImprimir:
+        return &TImpl::actImprimirExecute;
     case actCortarPalabras:
         return &TImpl::actCortarPalabrasExecute;
     case actFuente:

@@ -5,6 +5,7 @@
 #include "FindDialogZv.h"
 #include "GridView.h"
 #include "Menus.h"
+#include "PrintDialogZv.h"
 #include "RulerView.h"
 #include "editor/SearchCommands.h"
 #include "editor/TypCommands.h"
@@ -64,6 +65,9 @@ struct TfrmEditorTYP::TImpl {
     static constexpr UINT kFirstRegisteredMessage = 0xC000;
     void actImportarTypExecute();
     void actExportarTypExecute();
+    void actConfigPaginaExecute();
+    void actConfigImpresoraExecute();
+    void actImprimirExecute();
     void actCortarPalabrasExecute();
     void actFuenteExecute();
     std::u16string Caption() const;
@@ -103,6 +107,7 @@ struct TfrmEditorTYP::TImpl {
     std::unique_ptr<TSearchCommands> Search;
     std::unique_ptr<TFindDialogZV> FindDialogZV1;
     std::unique_ptr<TReplaceDialogZV> ReplaceDialog1;
+    TPrinterSetupDialogZV PrinterSetupDialog1;
     TTypTransfer Transfer;
     std::vector<HWND> DisabledWindows;
     bool Maximized = false;

@@ -1,0 +1,29 @@
+#include "CurrentPrinter.h"
+#include "EditorWindowImpl.h"
+#include "PageSizeDialog.h"
+#include "PrintTemplate.h"
+
+namespace typ::win {
+
+// The page dialog's size is adopted even when unchanged: SetPageSize then
+// normalises the grid again.
+void TfrmEditorTYP::TImpl::actConfigPaginaExecute() {
+    int width = Grid.AnchoPagina();
+    int height = Grid.AltoPagina();
+    if (ShowPageSizeDialog(Form, width, height))
+        Grid.SetPageSize(width, height);
+}
+
+// The printer chosen here stays current for the process.
+void TfrmEditorTYP::TImpl::actConfigImpresoraExecute() {
+    PrinterSetupDialog1.StartFrom(CopyCurrentDevMode(), CopyCurrentDevNames());
+    if (PrinterSetupDialog1.Execute(Form))
+        SetCurrentPrinter(PrinterSetupDialog1.DevMode(), PrinterSetupDialog1.DevNames());
+}
+
+// Printing reports nothing: a failed print leaves the editor as it was.
+void TfrmEditorTYP::TImpl::actImprimirExecute() {
+    PrintTemplate(Grid.Editor());
+}
+
+} // namespace typ::win

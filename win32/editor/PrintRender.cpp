@@ -1,0 +1,84 @@
+#include "PrintRender.h"
+
+#include "EditorFont.h"
+#include "editor/PrintLayout.h"
+#include "editor/ViewGeometry.h"
+
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+namespace typ::win {
+
+namespace {
+
+constexpr int kFacePoints = 10;
+
+struct TObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+using TGdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, TObjectDeleter>;
+
+// Restores the device context's font, pen and modes however drawing ends.
+class TSavedDc {
+public:
+    explicit TSavedDc(HDC dc) : FDc(dc), FSaved(SaveDC(dc)) {}
+    ~TSavedDc() { RestoreDC(FDc, FSaved); }
+    TSavedDc(const TSavedDc&) = delete;
+    TSavedDc& operator=(const TSavedDc&) = delete;
+
+private:
+    HDC FDc;
+    int FSaved;
+};
+
+SIZE TextSize(HDC dc, const wchar_t* text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text, 1, &size);
+    return size;
+}
+
+// Every character one space wide, so that the glyphs stay over their box
+// cells even when a substitute face draws a glyph wider.
+void DrawTexts(HDC dc, const std::vector<TTextRun>& texts, int spaceWidth, bool mapGlyphs) {
+    std::vector<INT> advances;
+    for (const TTextRun& run : texts) {
+        const std::u16string text =
+            DisplayText(run.Text, 0, static_cast<int>(run.Text.size()), mapGlyphs);
+        advances.assign(text.size(), spaceWidth);
+        ExtTextOutW(dc, run.At.X, run.At.Y, 0, nullptr,
+                    reinterpret_cast<const wchar_t*>(text.data()), static_cast<UINT>(text.size()),
+                    advances.data());
+    }
+}
+
+void DrawSegments(HDC dc, const std::vector<TSegment>& segments) {
+    for (const TSegment& segment : segments) {
+        MoveToEx(dc, segment.From.X, segment.From.Y, nullptr);
+        LineTo(dc, segment.To.X, segment.To.Y);
+    }
+}
+
+} // namespace
+
+void RenderPrint(HDC dc, const TMemo& memo, const TPrintDevice& device) {
+    const TEditorFace face = InstalledEditorFace();
+    const TGdiObject font(
+        CreateEditorFont(face, MulDiv(kFacePoints, device.DotsPerInch, 72), false));
+    const TGdiObject pen(CreatePen(PS_SOLID, 1, kPrintBoxColor));
+    const TSavedDc saved(dc);
+    SelectObject(dc, font.get());
+    SelectObject(dc, pen.get());
+    // Text never paints its background, so it cannot cover the lines of the
+    // line above, whose cells may reach below this line's top.
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    const TPrintMetrics metrics{TextSize(dc, L"L").cy, TextSize(dc, L" ").cx,
+                                device.PrintableHeight};
+    const TPrintLayout layout = LayOutPrint(memo, metrics);
+    DrawTexts(dc, layout.Texts, metrics.SpaceWidth, face.MapGlyphs);
+    DrawSegments(dc, layout.Segments);
+}
+
+} // namespace typ::win
