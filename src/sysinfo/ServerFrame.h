@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/TcpSocket.h"
+#include "sysinfo/Bytes.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace typ {
+
+// The service's side of the framing: a 4-byte big-endian length, then that
+// many bytes of payload, in each direction.
+
+// The length field of a frame. Throws ERemoteError for a payload of 2^31 bytes
+// or more.
+TBytes FrameLengthField(std::size_t payloadSize);
+
+// One whole frame's payload; nothing when the peer closes before sending a
+// single byte. A peer that closes inside the frame, or announces a length of
+// 2^31 or more, raises ERemoteError; each wait for bytes lasts at most
+// `timeout` (ETcpTimeout). Bytes are taken in portions, so an announced length
+// is never reserved ahead of what arrives.
+std::optional<TBytes> ReceiveFrame(TTcpSocket& socket, TTcpTimeout timeout);
+
+// The length field and the payload.
+void SendFrame(TTcpSocket& socket, const TBytes& payload, TTcpTimeout timeout);
+
+} // namespace typ

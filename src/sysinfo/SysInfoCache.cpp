@@ -1,0 +1,139 @@
+#include "sysinfo/SysInfoCache.h"
+
+#include "charconv/Windows1252.h"
+#include "environment/StrUtils.h"
+#include "platform/Clock.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace typ {
+namespace {
+
+constexpr std::u16string_view kLastRead = u"LastRead=";
+constexpr std::u16string_view kFailureMark = u"SysInfoException";
+// How much of the text after "LastRead=" is read as the time.
+constexpr std::size_t kTimeTextLimit = 100;
+constexpr double kLifetimeDays = 1.0 / 1440.0;
+constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
+
+// Days since the civil date 1970-01-01 (proleptic Gregorian calendar).
+long long DaysFromCivil(int year, int month, int day) {
+    const int y = month <= 2 ? year - 1 : year;
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yearOfEra = y - era * 400;
+    const int dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return static_cast<long long>(era) * 146097 + dayOfEra - 719468;
+}
+
+// The time as days (with fraction) since 1899-12-30, the day count in which
+// the system writes times.
+double Days(const TDateTime& time) {
+    const long long days =
+        DaysFromCivil(time.Year, time.Month, time.Day) - DaysFromCivil(1899, 12, 30);
+    const long long millis =
+        ((time.Hour * 60LL + time.Minute) * 60LL + time.Second) * 1000LL + time.Millisecond;
+    return static_cast<double>(days) + static_cast<double>(millis) / 86400000.0;
+}
+
+std::u16string DaysText(double days) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, days);
+    return Ascii(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+}
+
+// A time that cannot be read counts as 0, so its entry is always stale.
+double DaysOf(std::u16string_view text) {
+    std::string narrow;
+    for (const char16_t c : text.substr(0, kTimeTextLimit)) {
+        narrow.push_back(c < 0x80 ? static_cast<char>(c) : '?');
+    }
+    double days = 0;
+    const auto result = std::from_chars(narrow.data(), narrow.data() + narrow.size(), days);
+    return result.ec == std::errc() ? days : 0;
+}
+
+// A time of storing ahead of now (the local clock was set back) is stale as
+// well, or the entry would outlive its 60 seconds by the size of the step.
+bool IsStale(double storedDays) {
+    const double elapsed = Days(Clock().Now()) - storedDays;
+    return elapsed > kLifetimeDays || elapsed < 0;
+}
+
+std::u16string HexOf(const std::string& bytes) {
+    std::u16string hex;
+    hex.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        hex.push_back(kHexDigits[byte >> 4]);
+        hex.push_back(kHexDigits[byte & 0x0F]);
+    }
+    return hex;
+}
+
+int HexValue(char16_t c) {
+    if (c >= u'0' && c <= u'9') {
+        return c - u'0';
+    }
+    if (c >= u'A' && c <= u'F') {
+        return c - u'A' + 10;
+    }
+    if (c >= u'a' && c <= u'f') {
+        return c - u'a' + 10;
+    }
+    return -1;
+}
+
+// Each pair of digits gives a byte, a pair that is not hexadecimal gives 0
+// and an unpaired last digit is dropped.
+std::string BytesOf(std::u16string_view hex) {
+    std::string bytes;
+    bytes.reserve(hex.size() / 2);
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        const int high = HexValue(hex[i]);
+        const int low = HexValue(hex[i + 1]);
+        bytes.push_back(high < 0 || low < 0 ? '\0' : static_cast<char>(high * 16 + low));
+    }
+    return bytes;
+}
+
+} // namespace
+
+std::u16string TSysInfoCache::Lookup(const std::u16string& key) {
+    const auto entry = FEntries.find(LowerCase(key));
+    if (entry == FEntries.end()) {
+        return {};
+    }
+    std::u16string_view value = entry->second;
+    double storedDays = 0;
+    const std::size_t mark = value.find(kLastRead);
+    if (mark != std::u16string_view::npos) {
+        storedDays = DaysOf(value.substr(mark + kLastRead.size()));
+        value = value.substr(0, mark);
+    }
+    if (IsStale(storedDays)) {
+        FEntries.erase(entry);
+        return {};
+    }
+    return Windows1252Table().Decode(BytesOf(value));
+}
+
+void TSysInfoCache::Store(const std::u16string& key, const std::u16string& text) {
+    Delete(key);
+    if (text.find(kFailureMark) != std::u16string::npos) {
+        return;
+    }
+    FEntries.emplace(LowerCase(key), HexOf(Windows1252Table().Encode(text)) +
+                                         std::u16string(kLastRead) + DaysText(Days(Clock().Now())));
+}
+
+void TSysInfoCache::Delete(const std::u16string& key) {
+    FEntries.erase(LowerCase(key));
+}
+
+void TSysInfoCache::Clear() {
+    FEntries.clear();
+}
+
+} // namespace typ

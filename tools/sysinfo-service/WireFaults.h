@@ -1,0 +1,17 @@
+#pragma once
+
+#include "sysinfo/Bytes.h"
+
+namespace typ::dbl {
+
+// The binary message with its body compressed and the header's flag set,
+// whatever the body's length.
+TBytes CompressedBodyMessage(const TBytes& binaryMessage);
+
+// A payload that is neither an envelope nor a binary message.
+TBytes GarbagePayload();
+
+// The length field of the whole payload followed by only its first half.
+TBytes HalfFrame(const TBytes& payload);
+
+} // namespace typ::dbl
