@@ -1,21 +1,14 @@
 #include "sysinfo/TcpTransportChannel.h"
 
 #include "platform/TcpSocket.h"
+#include "sysinfo/FrameBytes.h"
 #include "sysinfo/RemoteError.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <string>
 
 namespace typ {
 namespace {
-
-// A frame length is below 2^31 in both directions.
-constexpr std::uint64_t kFrameLimit = 1ull << 31;
-// Received bytes are taken in portions of this size, so a peer that announces
-// more than it sends never makes us reserve what it announced.
-constexpr std::size_t kReceivePortion = 64 * 1024;
-constexpr std::size_t kLengthSize = 4;
 
 // "30", "0.2", "1.25": the seconds without trailing zeros.
 std::string SecondsText(std::chrono::milliseconds timeout) {
@@ -33,36 +26,16 @@ TBytes Frame(const TBytes& payload) {
     if (payload.size() >= kFrameLimit)
         throw ERemoteError("Request too long for one frame (" + std::to_string(payload.size()) +
                            " bytes)");
-    const auto length = static_cast<std::uint32_t>(payload.size());
-    TBytes frame{static_cast<std::uint8_t>(length >> 24), static_cast<std::uint8_t>(length >> 16),
-                 static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length)};
+    TBytes frame = EncodeFrameLength(static_cast<std::uint32_t>(payload.size()));
     frame.insert(frame.end(), payload.begin(), payload.end());
     return frame;
 }
 
-// Appends received bytes until `bytes` holds `total`; false when the peer
-// closes the connection first.
-bool ReceiveUpTo(TTcpSocket& socket, TBytes& bytes, std::size_t total,
-                 std::chrono::milliseconds timeout) {
-    while (bytes.size() < total) {
-        const std::size_t held = bytes.size();
-        bytes.resize(held + std::min(kReceivePortion, total - held));
-        const std::size_t got = socket.ReceiveSome(
-            std::span<std::uint8_t>(bytes.data() + held, bytes.size() - held), timeout);
-        bytes.resize(held + got);
-        if (got == 0)
-            return false;
-    }
-    return true;
-}
-
 std::uint32_t ReceiveLength(TTcpSocket& socket, std::chrono::milliseconds timeout) {
     TBytes field;
-    if (!ReceiveUpTo(socket, field, kLengthSize, timeout))
+    if (!ReceiveUpTo(socket, field, kFrameLengthSize, timeout))
         throw ERemoteError("Connection closed gracefully before the service answered");
-    const std::uint32_t length = static_cast<std::uint32_t>(field[0]) << 24 |
-                                 static_cast<std::uint32_t>(field[1]) << 16 |
-                                 static_cast<std::uint32_t>(field[2]) << 8 | field[3];
+    const std::uint32_t length = DecodeFrameLength(field);
     if (length >= kFrameLimit)
         throw ERemoteError("Invalid response frame length " + std::to_string(length));
     return length;

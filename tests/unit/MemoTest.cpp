@@ -1,15 +1,13 @@
 #include "editor/Memo.h"
 
+#include "MemoTestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace typ {
 namespace {
 
-TMemo MemoWith(std::u16string_view text) {
-    TMemo memo;
-    memo.SetText(text);
-    return memo;
-}
+using test::MemoWith;
 
 TEST(Memo, LinesAreSeparatedByCrLfOnlyAndOffsetsCountBreaksAsTwo) {
     TMemo memo = MemoWith(u"ab\r\ncde\r\nf");

@@ -1,15 +1,13 @@
 #include "editor/ViewGeometry.h"
 
+#include "MemoTestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace typ {
 namespace {
 
-TMemo MemoWith(std::u16string_view text) {
-    TMemo memo;
-    memo.SetText(text);
-    return memo;
-}
+using test::MemoWith;
 
 TEST(ViewGeometry, CellsAndOffsetsCountLineBreaksAsTwo) {
     const TMemo memo = MemoWith(u"abcd\r\nef\r\nghij");

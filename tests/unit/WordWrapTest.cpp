@@ -1,16 +1,14 @@
 #include "editor/WordWrap.h"
 
+#include "MemoTestSupport.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
 namespace typ {
 namespace {
 
-TMemo MemoWith(std::u16string_view text) {
-    TMemo memo;
-    memo.SetText(text);
-    return memo;
-}
+using test::MemoWith;
 
 // Lines of 10, 0, 4 and 8 characters.
 const TMemo& SampleMemo() {

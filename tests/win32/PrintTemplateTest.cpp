@@ -3,6 +3,7 @@
 #include "PrintTemplate.h"
 
 #include "CurrentPrinter.h"
+#include "TestPrinter.h"
 
 #include <algorithm>
 #include <cstring>
@@ -17,36 +18,9 @@
 namespace typ::win {
 namespace {
 
-constexpr wchar_t kPrinter[] = L"Typ Print Test";
-constexpr wchar_t kDriver[] = L"Typ Print Test Driver";
+using test::EnsureTestPrinter;
 
-constexpr char kDescription[] = R"ppd(*PPD-Adobe: "4.3"
-*FormatVersion: "4.3"
-*FileVersion: "1.0"
-*LanguageVersion: English
-*LanguageEncoding: ISOLatin1
-*PCFileName: "TYPPRINT.PPD"
-*Manufacturer: "Typ"
-*Product: "(Typ Print Test)"
-*ModelName: "Typ Print Test"
-*NickName: "Typ Print Test"
-*PSVersion: "(3010.000) 0"
-*LanguageLevel: "3"
-*ColorDevice: False
-*DefaultColorSpace: Gray
-*TTRasterizer: Type42
-*DefaultResolution: 300dpi
-*OpenUI *PageSize/Media Size: PickOne
-*DefaultPageSize: A4
-*PageSize A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
-*CloseUI: *PageSize
-*DefaultImageableArea: A4
-*ImageableArea A4/A4: "18 36 577 806"
-*DefaultPaperDimension: A4
-*PaperDimension A4/A4: "595 842"
-*DefaultFont: Courier
-*Font Courier: Standard "(002.004S)" Standard ROM
-)ppd";
+constexpr wchar_t kPrinter[] = L"Typ Print Test";
 
 // The printer's port is the Unix path of the output; the test reads it
 // through the drive Wine maps to the Unix root.
@@ -66,46 +40,6 @@ std::size_t Count(const std::string& text, const std::string& what) {
     for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
         ++count;
     return count;
-}
-
-// Installs, once per prefix, a PostScript printer whose port is a Unix file:
-// every document printed on it replaces that file. It is not made the
-// default printer, so the prefix keeps having none.
-void EnsurePrinter() {
-    HANDLE printer = nullptr;
-    if (OpenPrinterW(const_cast<wchar_t*>(kPrinter), &printer, nullptr)) {
-        ClosePrinter(printer);
-        return;
-    }
-    const std::filesystem::path description =
-        std::filesystem::temp_directory_path() / "TypPrintTest.ppd";
-    std::ofstream(description, std::ios::binary) << kDescription;
-    std::wstring descriptionPath = description.wstring();
-    std::wstring name = kPrinter;
-    std::wstring driverName = kDriver;
-    std::wstring driverFile = L"wineps.drv";
-    std::wstring dataType = L"RAW";
-    std::wstring port = TYP_PRINT_OUTPUT;
-    std::wstring processor = L"WinPrint";
-    DRIVER_INFO_3W driver{};
-    driver.cVersion = 3;
-    driver.pName = driverName.data();
-    driver.pDriverPath = driverFile.data();
-    driver.pDataFile = descriptionPath.data();
-    driver.pConfigFile = driverFile.data();
-    driver.pDefaultDataType = dataType.data();
-    ASSERT_TRUE(AddPrinterDriverExW(nullptr, 3, reinterpret_cast<BYTE*>(&driver),
-                                    APD_COPY_NEW_FILES | APD_COPY_FROM_DIRECTORY));
-    PRINTER_INFO_2W info{};
-    info.pPrinterName = name.data();
-    info.pPortName = port.data();
-    info.pDriverName = driverName.data();
-    info.pPrintProcessor = processor.data();
-    info.pDatatype = dataType.data();
-    info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-    printer = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE*>(&info));
-    ASSERT_NE(printer, nullptr);
-    ClosePrinter(printer);
 }
 
 // A DEVNAMES block as the printer set-up dialog returns it.
@@ -170,7 +104,7 @@ TEST_F(PrintTemplateTest, AChosenPrinterThatIsGoneOrMisdescribedPrintsNothing) {
 }
 
 TEST_F(PrintTemplateTest, PrintsOnePageOnTheChosenPrinter) {
-    EnsurePrinter();
+    ASSERT_NO_THROW(EnsureTestPrinter(kPrinter, TYP_PRINT_OUTPUT));
     const std::filesystem::path output = OutputPath();
     std::filesystem::remove(output);
     Choose(BrokenDevMode(), DevNames({L"winspool", kPrinter, TYP_PRINT_OUTPUT}));
