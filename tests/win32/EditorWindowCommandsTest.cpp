@@ -304,6 +304,18 @@ TEST(EditorWindowSearch, SingleReplaceMovesFromOccurrenceToOccurrence) {
     EXPECT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "closing the editor closes it";
 }
 
+TEST(EditorWindowSearch, AnOpenDialogClosesWithTheWindow) {
+    HWND dialog = nullptr;
+    {
+        TfrmEditorTYP form;
+        ShowPlain(form);
+        dialog = OpenSearchDialog(form, actBuscar);
+        ASSERT_NE(dialog, nullptr);
+    }
+    Pump();
+    EXPECT_FALSE(IsWindow(dialog));
+}
+
 TEST(EditorWindowSearch, BuscarSiguienteDoesNothingBeforeAFirstSearch) {
     TfrmEditorTYP form;
     form.LoadText(u"uno dos uno");

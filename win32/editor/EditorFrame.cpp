@@ -54,6 +54,7 @@ int WindowHeight(HWND window) {
 } // namespace
 
 TfrmEditorTYP::TImpl::~TImpl() {
+    CloseSearchDialogs();
     EnableOtherWindows();
     if (Form != nullptr) {
         SetMenu(Form, nullptr);
