@@ -6,19 +6,21 @@ namespace typ::dbl {
 namespace {
 
 TEST(DoubleOptions, ServingOptionsSurviveTheServiceCommandLine) {
-    const TDoubleOptions options =
-        ParseDoubleOptions({"--port", "19097", "--delay", "250", "--garbage", "--install"});
+    const TDoubleOptions options = ParseDoubleOptions(
+        {"--port", "19097", "--delay", "250", "--start-delay", "4000", "--garbage", "--install"});
     EXPECT_EQ(options.Port, 19097);
     EXPECT_EQ(options.Delay.count(), 250);
+    EXPECT_EQ(options.StartDelay.count(), 4000);
     EXPECT_EQ(options.Misbehaviour, TDoubleMisbehaviour::Garbage);
     EXPECT_TRUE(options.Install);
 
     const std::vector<std::string> serving = ServingArguments(options);
-    EXPECT_EQ(serving,
-              (std::vector<std::string>{"--port", "19097", "--delay", "250", "--garbage"}));
+    EXPECT_EQ(serving, (std::vector<std::string>{"--port", "19097", "--delay", "250",
+                                                 "--start-delay", "4000", "--garbage"}));
     const TDoubleOptions again = ParseDoubleOptions(serving);
     EXPECT_EQ(again.Port, 19097);
     EXPECT_EQ(again.Delay, options.Delay);
+    EXPECT_EQ(again.StartDelay, options.StartDelay);
     EXPECT_EQ(again.Misbehaviour, TDoubleMisbehaviour::Garbage);
     EXPECT_FALSE(again.Install);
 }
@@ -28,6 +30,7 @@ TEST(DoubleOptions, DefaultsToTheServicePortAndRefusesWhatItCannotFollow) {
     EXPECT_THROW(ParseDoubleOptions({"--port"}), EDoubleUsage);
     EXPECT_THROW(ParseDoubleOptions({"--port", "65536"}), EDoubleUsage);
     EXPECT_THROW(ParseDoubleOptions({"--delay", "-1"}), EDoubleUsage);
+    EXPECT_THROW(ParseDoubleOptions({"--start-delay", "86400001"}), EDoubleUsage);
     EXPECT_THROW(ParseDoubleOptions({"--port", "90x"}), EDoubleUsage);
     EXPECT_THROW(ParseDoubleOptions({"--loud"}), EDoubleUsage);
     EXPECT_THROW(ParseDoubleOptions({"--install", "--uninstall"}), EDoubleUsage);

@@ -15,6 +15,17 @@ constexpr std::pair<const char*, TDoubleMisbehaviour> kSwitches[] = {
     {"--never-answer", TDoubleMisbehaviour::NeverAnswer},
 };
 
+constexpr long long kMaxDelay = 24 * 3600 * 1000;
+
+// "--option milliseconds" when the wait is set.
+void AddDelay(std::vector<std::string>& arguments, const char* option,
+              std::chrono::milliseconds delay) {
+    if (delay.count() > 0) {
+        arguments.emplace_back(option);
+        arguments.push_back(std::to_string(delay.count()));
+    }
+}
+
 long long NumberOf(const std::string& option, const std::string& text, long long low,
                    long long high) {
     long long value = 0;
@@ -51,8 +62,11 @@ TDoubleOptions ParseDoubleOptions(const std::vector<std::string>& arguments) {
             options.Port =
                 static_cast<std::uint16_t>(NumberOf(argument, ValueOf(arguments, i), 0, 65535));
         else if (argument == "--delay")
-            options.Delay = std::chrono::milliseconds(
-                NumberOf(argument, ValueOf(arguments, i), 0, 24 * 3600 * 1000));
+            options.Delay =
+                std::chrono::milliseconds(NumberOf(argument, ValueOf(arguments, i), 0, kMaxDelay));
+        else if (argument == "--start-delay")
+            options.StartDelay =
+                std::chrono::milliseconds(NumberOf(argument, ValueOf(arguments, i), 0, kMaxDelay));
         else if (argument == "--install")
             options.Install = true;
         else if (argument == "--uninstall")
@@ -71,10 +85,8 @@ TDoubleOptions ParseDoubleOptions(const std::vector<std::string>& arguments) {
 
 std::vector<std::string> ServingArguments(const TDoubleOptions& options) {
     std::vector<std::string> arguments{"--port", std::to_string(options.Port)};
-    if (options.Delay.count() > 0) {
-        arguments.emplace_back("--delay");
-        arguments.push_back(std::to_string(options.Delay.count()));
-    }
+    AddDelay(arguments, "--delay", options.Delay);
+    AddDelay(arguments, "--start-delay", options.StartDelay);
     for (const auto& [name, misbehaviour] : kSwitches)
         if (options.Misbehaviour == misbehaviour)
             arguments.emplace_back(name);
@@ -88,6 +100,7 @@ const char* DoubleUsage() {
            "\n"
            "  --port N            puerto (9097; 0: uno libre)\n"
            "  --delay MS          espera MS milisegundos antes de cada respuesta (0)\n"
+           "  --start-delay MS    (servicio) sigue pendiente de inicio MS milisegundos (0)\n"
            "  --close-mid-frame   cierra la conexión a mitad de la respuesta\n"
            "  --garbage           responde bytes que no son un mensaje\n"
            "  --unenciphered      responde el mensaje sin cifrar\n"

@@ -20,6 +20,8 @@ public:
 struct TDoubleOptions {
     std::uint16_t Port = 9097;
     std::chrono::milliseconds Delay{0};
+    // How long the service stays START_PENDING before it listens.
+    std::chrono::milliseconds StartDelay{0};
     TDoubleMisbehaviour Misbehaviour = TDoubleMisbehaviour::None;
     bool Install = false;   // register the Windows service, then end
     bool Uninstall = false; // remove the Windows service, then end
@@ -32,7 +34,7 @@ struct TDoubleOptions {
 TDoubleOptions ParseDoubleOptions(const std::vector<std::string>& arguments);
 
 // The arguments that make the program serve as `options` says: the port, the
-// delay and the misbehaviour; what the installed service is started with.
+// delays and the misbehaviour; what the installed service is started with.
 std::vector<std::string> ServingArguments(const TDoubleOptions& options);
 
 // The help text.

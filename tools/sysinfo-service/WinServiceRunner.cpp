@@ -92,6 +92,7 @@ void WINAPI ServiceMain(DWORD, LPWSTR*) {
     if (!run.Handle)
         return;
     Report(SERVICE_START_PENDING);
+    Sleep(static_cast<DWORD>(run.Options.StartDelay.count()));
     if (!StartServing(run)) {
         Report(SERVICE_STOPPED, ERROR_ADDRESS_ALREADY_ASSOCIATED);
         return;
