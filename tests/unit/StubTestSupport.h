@@ -62,7 +62,7 @@ public:
     TDateTime Now() const override { return FNow; }
     void Sleep(int milliseconds) const override { Waits.push_back(milliseconds); }
 
-    // Moves on by seconds within the day the clock starts on.
+    // Moves by seconds (back when negative) within the day the clock starts on.
     void Advance(int seconds) {
         const int total = (FNow.Hour * 60 + FNow.Minute) * 60 + FNow.Second + seconds;
         FNow.Hour = total / 3600;

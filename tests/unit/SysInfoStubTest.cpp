@@ -79,6 +79,10 @@ TEST_F(SysInfoStub, BasicRecordIsCachedForSixtySecondsUnderAnyLetterCase) {
     FClock.Advance(31);
     EXPECT_EQ(Basic(u"ab12"), first);
     EXPECT_EQ(FService.CallsOf("GetClient"), 2);
+
+    FClock.Advance(-120);
+    Basic(u"ab12");
+    EXPECT_EQ(FService.CallsOf("GetClient"), 3) << "stored after now: the clock was set back";
 }
 
 TEST_F(SysInfoStub, OtherDataOptionsBypassTheCacheAndLeaveIt) {

@@ -5,7 +5,9 @@
 #include "sysinfo/ValueReader.h"
 #include "sysinfo/ValueWriter.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace typ {
 namespace {
@@ -32,6 +34,20 @@ TEST(SysInfoValues, ScalarsAndStringsByteForByte) {
     EXPECT_EQ(Written([](auto& w) { w.WriteInteger(0x01020304); }), Bytes({4, 3, 2, 1}));
     EXPECT_EQ(Written([](auto& w) { w.WriteBoolean(true); }), Bytes({1, 0, 0, 0}));
     EXPECT_EQ(Written([](auto& w) { w.WriteBoolean(false); }), Bytes({0, 0, 0, 0}));
+}
+
+TEST(SysInfoValues, TextsTooLongForTheirCountAreRefusedBeforeAnythingIsWritten) {
+    // Zeroed memory from calloc is not touched until read, so the 2 GiB cost
+    // nothing unless the writer copies them.
+    constexpr std::size_t kTooLong = std::size_t{1} << 31;
+    const std::unique_ptr<char, decltype(&std::free)> huge(
+        static_cast<char*>(std::calloc(kTooLong, 1)), &std::free);
+    ASSERT_NE(huge, nullptr);
+    TValueWriter writer;
+    writer.WriteInteger(7);
+    EXPECT_EQ(ErrorOf([&] { writer.WriteUtf8(std::string_view(huge.get(), kTooLong)); }),
+              "Stream write error");
+    EXPECT_EQ(writer.Bytes(), Bytes({7, 0, 0, 0})) << "no truncated count, no bytes";
 }
 
 TEST(SysInfoValues, ReaderDecodesWhatTheWriterWrote) {
