@@ -8,6 +8,7 @@
 #include "environment/VnPaths.h"
 #include "logging/ManagedLogFile.h"
 #include "platform/Clock.h"
+#include "platform/Environment.h"
 
 #include <atomic>
 #include <chrono>
@@ -18,6 +19,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace typ::test {
@@ -104,6 +106,10 @@ public:
     std::u16string Velnor() const { return FRoot.Text() + u"Velnor" + kPathDelim; }
     std::u16string Logs() const { return Velnor() + u"Logs" + kPathDelim; }
     std::u16string LogIni() const { return Velnor() + u"Log.Ini"; }
+    // The default log of this program.
+    std::u16string ProgramLog() const {
+        return Logs() + ChangeFileExt(ExtractFileName(Environment().ProgramPath()), u".log");
+    }
 
 private:
     TEnvironmentGuard FGuard;
@@ -136,6 +142,19 @@ inline std::vector<std::string> ReadLines(const std::u16string& path) {
         lines.push_back(bytes.substr(start));
     }
     return lines;
+}
+
+// The messages of the technical entries of a log.
+inline std::vector<std::string> TechMessages(const std::u16string& log) {
+    constexpr std::string_view kTag = "| T_TECH | ";
+    std::vector<std::string> messages;
+    for (const std::string& line : ReadLines(log)) {
+        const std::size_t tag = line.find(kTag);
+        if (tag != std::string::npos) {
+            messages.push_back(line.substr(tag + kTag.size()));
+        }
+    }
+    return messages;
 }
 
 // Fake clock for the tests that need a known time; it still really sleeps.

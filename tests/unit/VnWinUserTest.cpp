@@ -15,8 +15,8 @@
 namespace typ {
 namespace {
 
-using test::ReadLines;
 using test::TAppDataSandbox;
+using test::TechMessages;
 using test::WriteBytes;
 
 constexpr std::uint32_t kOwnPid = 100;
@@ -127,19 +127,7 @@ protected:
         SetUserSessionFacts(nullptr);
     }
 
-    // The messages of the technical entries of the program's log.
-    std::vector<std::string> TechLines() const {
-        const std::u16string log =
-            FSandbox.Logs() + ChangeFileExt(ExtractFileName(Environment().ProgramPath()), u".log");
-        std::vector<std::string> messages;
-        for (const std::string& line : ReadLines(log)) {
-            const std::size_t tag = line.find("| T_TECH | ");
-            if (tag != std::string::npos) {
-                messages.push_back(line.substr(tag + 11));
-            }
-        }
-        return messages;
-    }
+    std::vector<std::string> TechLines() const { return TechMessages(FSandbox.ProgramLog()); }
     // The reasoning line: the one before the four closing lines.
     std::string Verdict() const {
         const auto lines = TechLines();

@@ -16,8 +16,8 @@
 namespace typ {
 namespace {
 
-using test::ReadLines;
 using test::TAppDataSandbox;
+using test::TechMessages;
 using test::WriteBytes;
 
 const wchar_t kWinLogon[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\WinLogon";
@@ -109,18 +109,7 @@ protected:
     }
     ~WinUserTest() override { TVnWinUser::Shutdown(); }
 
-    std::vector<std::string> TechLines() const {
-        const std::u16string log =
-            FSandbox.Logs() + ChangeFileExt(ExtractFileName(Environment().ProgramPath()), u".log");
-        std::vector<std::string> messages;
-        for (const std::string& line : ReadLines(log)) {
-            const std::size_t tag = line.find("| T_TECH | ");
-            if (tag != std::string::npos) {
-                messages.push_back(line.substr(tag + 11));
-            }
-        }
-        return messages;
-    }
+    std::vector<std::string> TechLines() const { return TechMessages(FSandbox.ProgramLog()); }
 
     TAppDataSandbox FSandbox;
 };
