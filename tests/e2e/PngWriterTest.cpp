@@ -67,9 +67,19 @@ TEST(PngWriter, WritesChunksThatDecodeToThePixels) {
     EXPECT_TRUE(chunks[2].Data.empty());
 }
 
+TEST(PngWriter, WritesGrayPicturesOneSampleAPixel) {
+    const auto chunks = Chunks(EncodeGrayPng({3, 2, {0, 128, 255, 1, 2, 3}}));
+    ASSERT_EQ(chunks.size(), 3u);
+    EXPECT_EQ(chunks[0].Data, std::string("\0\0\0\x03\0\0\0\x02\x08\0\0\0\0", 13));
+    const std::string rows("\0\0\x80\xFF\0\1\2\3", 8);
+    EXPECT_EQ(Inflate(chunks[1].Data, rows.size()), rows);
+}
+
 TEST(PngWriter, RefusesPixelsThatDoNotFitTheSize) {
     EXPECT_THROW(EncodePng({2, 2, std::vector<unsigned char>(11)}), std::invalid_argument);
     EXPECT_THROW(EncodePng({0, 0, {}}), std::invalid_argument);
+    EXPECT_THROW(EncodeGrayPng({2, 2, std::vector<unsigned char>(5)}), std::invalid_argument);
+    EXPECT_THROW(EncodeGrayPng({-1, 1, {}}), std::invalid_argument);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GrayPng.h"
+#include "PngWriter.h"
 
 #include <string_view>
 
