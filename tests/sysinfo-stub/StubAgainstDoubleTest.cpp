@@ -83,6 +83,20 @@ TEST_F(StubAgainstDouble, ChangesReachTheServiceAndTheNextReadSeesThem) {
     EXPECT_TRUE(Holds(TVnSysInfoStub::GetPlatformServer(), u"PlatformPort=9101<N>"));
 }
 
+TEST_F(StubAgainstDouble, BasicRecordsAreKeptForAMinute) {
+    test::TRecordingClock clock;
+    const std::u16string first = TVnSysInfoStub::GetClient(kNumber, TClientDataOption::cdoBasic);
+    FDouble.Store().MergeClient(kNumber, 0, u"SystemVersion=2025.0");
+    clock.Advance(59);
+    EXPECT_EQ(TVnSysInfoStub::GetClient(kNumber, TClientDataOption::cdoBasic), first);
+    EXPECT_EQ(FDouble.Calls("GetClient"), 1);
+
+    clock.Advance(2);
+    EXPECT_TRUE(Holds(TVnSysInfoStub::GetClient(kNumber, TClientDataOption::cdoBasic),
+                      u"SystemVersion=2025.0"));
+    EXPECT_EQ(FDouble.Calls("GetClient"), 2);
+}
+
 TEST_F(StubAgainstDouble, AdministrationPassesThrough) {
     EXPECT_FALSE(TVnSysInfoStub::ServicesInterruped());
     TVnSysInfoStub::InterruptServices();
