@@ -20,6 +20,20 @@
 
 namespace typ::test {
 
+// What a text operation of the stub answers when the service's state cannot be
+// read, and when the service is in another state than running.
+inline const std::u16string kNotReadableResult =
+    u"SysInfoException=No fue posible evaluar el estado del Servicio de Informaci\u00f3n del "
+    u"Sistema. Es necesario instalar y activar el servicio para que esta aplicaci\u00f3n "
+    u"funcione adecuadamente.";
+
+inline std::u16string NotRunningResult(const std::u16string& state) {
+    return u"SysInfoException=El Servicio de Informaci\u00f3n del Sistema se encuentra en estado " +
+           state +
+           u". Es necesario activar el servicio para que esta aplicaci\u00f3n funcione "
+           u"adecuadamente.";
+}
+
 // Service states answered in order, the last one for good; none stands for a
 // service whose state cannot be read. OnQuery runs before each answer.
 class TFakeServiceState final : public TServiceStateSource {

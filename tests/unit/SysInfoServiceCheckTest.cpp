@@ -12,19 +12,10 @@
 namespace typ {
 namespace {
 
+using test::kNotReadableResult;
+using test::NotRunningResult;
 using test::ReadBytes;
 using test::WriteBytes;
-
-const std::u16string kNotReadable =
-    u"SysInfoException=No fue posible evaluar el estado del Servicio de Información del "
-    u"Sistema. Es necesario instalar y activar el servicio para que esta aplicación funcione "
-    u"adecuadamente.";
-
-std::u16string NotRunning(const std::u16string& name) {
-    return u"SysInfoException=El Servicio de Información del Sistema se encuentra en estado " +
-           name +
-           u". Es necesario activar el servicio para que esta aplicación funcione adecuadamente.";
-}
 
 // Every check runs inside a real operation: GetServers, answered in process.
 class SysInfoServiceCheck : public ::testing::Test {
@@ -53,7 +44,7 @@ TEST_F(SysInfoServiceCheck, RunningServiceIsAskedOnceWithoutWaiting) {
 TEST_F(SysInfoServiceCheck, ServiceStoppedForGoodCostsFourQueriesAndFourWaits) {
     WriteBytes(Ini(), "[SysInfoService]\r\nReattemptsSleep=3\r\n");
     const test::TFakeServiceState state({kServiceStopped});
-    EXPECT_EQ(Call(), NotRunning(u"detenido"));
+    EXPECT_EQ(Call(), NotRunningResult(u"detenido"));
     EXPECT_EQ(state.Asked.size(), 4u);
     EXPECT_EQ(FClock.Waits, (std::vector<int>{3000, 3000, 3000, 3000}));
     EXPECT_EQ(FService.CallsOf("GetServers"), 0);
@@ -77,7 +68,7 @@ TEST_F(SysInfoServiceCheck, OtherStatesFailAtOnceWithTheirNames) {
         {kServiceStateUnknown, u"desconocido"}};
     for (const auto& [value, name] : cases) {
         const test::TFakeServiceState state({value});
-        EXPECT_EQ(Call(), NotRunning(name));
+        EXPECT_EQ(Call(), NotRunningResult(name));
         EXPECT_EQ(state.Asked.size(), 1u);
     }
     EXPECT_TRUE(FClock.Waits.empty());
@@ -87,7 +78,7 @@ TEST_F(SysInfoServiceCheck, OtherStatesFailAtOnceWithTheirNames) {
 
 TEST_F(SysInfoServiceCheck, UnreadableStateGivesTheFirstTextWithoutWaiting) {
     const test::TFakeServiceState state({std::nullopt});
-    EXPECT_EQ(Call(), kNotReadable);
+    EXPECT_EQ(Call(), kNotReadableResult);
     EXPECT_TRUE(FClock.Waits.empty());
 }
 
@@ -126,7 +117,7 @@ TEST_F(SysInfoServiceCheck, ZeroMeansNoWaitAndTheFileIsReadAgain) {
             WriteBytes(Ini(), "[SysInfoService]\r\nReattemptsSleep=1\r\n");
         }
     };
-    EXPECT_EQ(Call(), NotRunning(u"detenido"));
+    EXPECT_EQ(Call(), NotRunningResult(u"detenido"));
     EXPECT_EQ(state.Asked.size(), 4u);
     EXPECT_EQ(FClock.Waits, (std::vector<int>{1000, 1000, 1000}));
 }

@@ -1,16 +1,14 @@
 #include "ServerTestSupport.h"
 
+#include "ProcessRunner.h"
+
 #include <gtest/gtest.h>
 #include <objbase.h>
 
 namespace typ::win::test {
 
 std::wstring ServerPath() {
-    const std::string unix = TYP_SERVER_EXE;
-    std::wstring path = L"Z:";
-    for (char c : unix)
-        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return path;
+    return WinePath(TYP_SERVER_EXE);
 }
 
 std::wstring GuidString(REFGUID guid) {

@@ -1,39 +1,19 @@
 #include "ServiceTestSupport.h"
 
+#include "ProcessRunner.h"
 #include "platform/TcpSocket.h"
 
 #include <chrono>
 #include <thread>
 
 namespace typ::win::test {
-namespace {
 
-std::wstring DoublePath() {
-    const std::string unix = TYP_DOUBLE_EXE;
-    std::wstring path = L"Z:";
-    for (char c : unix)
-        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return path;
-}
-
-} // namespace
-
-DWORD RunDouble(const std::wstring& arguments) {
-    std::wstring commandLine = L"\"" + DoublePath() + L"\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+DWORD RunDouble(const std::vector<std::wstring>& arguments) {
+    const TProcessResult result =
+        RunProcess(WinePath(TYP_DOUBLE_EXE), arguments, std::chrono::seconds(20));
+    if (!result.Started)
         return static_cast<DWORD>(-1);
-    DWORD code = STILL_ACTIVE;
-    if (WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &code);
-    else
-        TerminateProcess(process.hProcess, STILL_ACTIVE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    return result.TimedOut ? STILL_ACTIVE : result.ExitCode;
 }
 
 std::uint16_t FreePort() {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace typ::win::test {
@@ -12,8 +13,8 @@ namespace typ::win::test {
 inline constexpr wchar_t kDoubleService[] = L"VnSysInfoService";
 
 // Runs the double's program with the arguments and waits up to 20 s; its exit
-// code, or STILL_ACTIVE when it had to be ended.
-DWORD RunDouble(const std::wstring& arguments);
+// code, STILL_ACTIVE when it had to be ended, or -1 when it did not start.
+DWORD RunDouble(const std::vector<std::wstring>& arguments);
 
 // A loopback port that was free a moment ago.
 std::uint16_t FreePort();

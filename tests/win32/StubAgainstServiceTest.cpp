@@ -2,6 +2,7 @@
 // call the stub asks the real service manager for the service's state, and
 // what it finds decides between the call and the Spanish refusal.
 #include "ServiceTestSupport.h"
+#include "StubTestSupport.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/ServiceState.h"
@@ -18,20 +19,10 @@ namespace typ::win::test {
 namespace {
 
 using namespace std::chrono_literals;
+using typ::test::kNotReadableResult;
+using typ::test::NotRunningResult;
 
 const std::u16string kNumber = u"81234";
-
-const std::u16string kNotReadable =
-    u"SysInfoException=No fue posible evaluar el estado del Servicio de Informaci\u00f3n del "
-    u"Sistema. Es necesario instalar y activar el servicio para que esta aplicaci\u00f3n "
-    u"funcione adecuadamente.";
-
-std::u16string NotRunning(const std::u16string& state) {
-    return u"SysInfoException=El Servicio de Informaci\u00f3n del Sistema se encuentra en estado " +
-           state +
-           u". Es necesario activar el servicio para que esta aplicaci\u00f3n funcione "
-           u"adecuadamente.";
-}
 
 bool HoldsVersion(const std::u16string& record) {
     return record.find(u"SystemVersion=2024.1.5") != std::u16string::npos;
@@ -98,14 +89,16 @@ protected:
     }
     ~StubAgainstService() override {
         if (FInstalled)
-            RunDouble(L"--uninstall");
+            RunDouble({L"--uninstall"});
         SetSysInfoChannelFactory({});
         TVnSysInfoStub::ClearCaches();
     }
 
     // Installs the double, stopped, listening on the test's port once started.
-    void Install(const std::wstring& options = L"") {
-        ASSERT_EQ(RunDouble(L"--install --port " + std::to_wstring(FPort) + options), 0u);
+    void Install(const std::vector<std::wstring>& options = {}) {
+        std::vector<std::wstring> arguments{L"--install", L"--port", std::to_wstring(FPort)};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        ASSERT_EQ(RunDouble(arguments), 0u);
         FInstalled = true;
     }
 
@@ -139,7 +132,7 @@ TEST_F(StubAgainstService, AServiceStoppedForGoodIsAskedFourTimesThenRefused) {
     ASSERT_NO_FATAL_FAILURE(Install());
 
     EXPECT_EQ(TVnSysInfoStub::GetClient(kNumber, TClientDataOption::cdoBasic),
-              NotRunning(u"detenido"));
+              NotRunningResult(u"detenido"));
     EXPECT_EQ(FState.Queries, 4);
     EXPECT_EQ(FClock.Waits, (std::vector<int>{1000, 1000, 1000, 1000}));
     EXPECT_FALSE(TVnSysInfoStub::SetPlatformClient(u"PlatformTrace=True<B>"));
@@ -159,17 +152,18 @@ TEST_F(StubAgainstService, AServiceStartedDuringTheWaitIsCalled) {
 }
 
 TEST_F(StubAgainstService, PendingAndPausedServicesAreRefusedWithoutWaiting) {
-    ASSERT_NO_FATAL_FAILURE(Install(L" --start-delay 4000"));
+    ASSERT_NO_FATAL_FAILURE(Install({L"--start-delay", L"4000"}));
     TService service;
     ASSERT_TRUE(service.Start());
     ASSERT_TRUE(service.Reaches(SERVICE_START_PENDING));
-    EXPECT_EQ(TVnSysInfoStub::GetPlatformServer(), NotRunning(u"pendiente de inicio"));
+    EXPECT_EQ(TVnSysInfoStub::GetPlatformServer(),
+              NotRunningResult(u"pendiente de inicio"));
     EXPECT_EQ(FState.Queries, 1);
 
     ASSERT_TRUE(service.Reaches(SERVICE_RUNNING));
     ASSERT_TRUE(service.Control(SERVICE_CONTROL_PAUSE));
     ASSERT_TRUE(service.Reaches(SERVICE_PAUSED));
-    EXPECT_EQ(TVnSysInfoStub::GetPlatformServer(), NotRunning(u"pausado"));
+    EXPECT_EQ(TVnSysInfoStub::GetPlatformServer(), NotRunningResult(u"pausado"));
 
     ASSERT_TRUE(service.Control(SERVICE_CONTROL_CONTINUE));
     ASSERT_TRUE(service.Reaches(SERVICE_RUNNING));
@@ -180,7 +174,8 @@ TEST_F(StubAgainstService, PendingAndPausedServicesAreRefusedWithoutWaiting) {
 
 TEST_F(StubAgainstService, AServiceThatIsNotInstalledCannotBeEvaluated) {
     ASSERT_FALSE(TService().Exists());
-    EXPECT_EQ(TVnSysInfoStub::GetClient(kNumber, TClientDataOption::cdoBasic), kNotReadable);
+    EXPECT_EQ(TVnSysInfoStub::GetClient(kNumber, TClientDataOption::cdoBasic),
+              kNotReadableResult);
     EXPECT_EQ(FState.Queries, 1);
     EXPECT_FALSE(TVnSysInfoStub::ServicesInterruped());
     EXPECT_TRUE(FClock.Waits.empty());

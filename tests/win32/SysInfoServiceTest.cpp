@@ -12,7 +12,7 @@ namespace {
 
 TEST(SysInfoService, InstallsRunsPausesStopsAndUninstallsItself) {
     const std::uint16_t port = FreePort();
-    ASSERT_EQ(RunDouble(L"--install --port " + std::to_wstring(port)), 0u);
+    ASSERT_EQ(RunDouble({L"--install", L"--port", std::to_wstring(port)}), 0u);
     {
         TService service;
         ASSERT_TRUE(service.Exists());
@@ -37,9 +37,9 @@ TEST(SysInfoService, InstallsRunsPausesStopsAndUninstallsItself) {
         ASSERT_TRUE(service.Control(SERVICE_CONTROL_STOP));
         EXPECT_TRUE(service.Reaches(SERVICE_STOPPED));
     }
-    ASSERT_EQ(RunDouble(L"--uninstall"), 0u);
+    ASSERT_EQ(RunDouble({L"--uninstall"}), 0u);
     EXPECT_FALSE(TService().Exists());
-    EXPECT_EQ(RunDouble(L"--uninstall"), 2u);
+    EXPECT_EQ(RunDouble({L"--uninstall"}), 2u);
 }
 
 } // namespace
