@@ -156,8 +156,7 @@ TEST_F(StubAgainstService, PendingAndPausedServicesAreRefusedWithoutWaiting) {
     TService service;
     ASSERT_TRUE(service.Start());
     ASSERT_TRUE(service.Reaches(SERVICE_START_PENDING));
-    EXPECT_EQ(TVnSysInfoStub::GetPlatformServer(),
-              NotRunningResult(u"pendiente de inicio"));
+    EXPECT_EQ(TVnSysInfoStub::GetPlatformServer(), NotRunningResult(u"pendiente de inicio"));
     EXPECT_EQ(FState.Queries, 1);
 
     ASSERT_TRUE(service.Reaches(SERVICE_RUNNING));
@@ -174,8 +173,7 @@ TEST_F(StubAgainstService, PendingAndPausedServicesAreRefusedWithoutWaiting) {
 
 TEST_F(StubAgainstService, AServiceThatIsNotInstalledCannotBeEvaluated) {
     ASSERT_FALSE(TService().Exists());
-    EXPECT_EQ(TVnSysInfoStub::GetClient(kNumber, TClientDataOption::cdoBasic),
-              kNotReadableResult);
+    EXPECT_EQ(TVnSysInfoStub::GetClient(kNumber, TClientDataOption::cdoBasic), kNotReadableResult);
     EXPECT_EQ(FState.Queries, 1);
     EXPECT_FALSE(TVnSysInfoStub::ServicesInterruped());
     EXPECT_TRUE(FClock.Waits.empty());
