@@ -53,6 +53,15 @@ HFONT CreateEditorFont(const TEditorFace& face, int pixels, bool bold) {
                        FIXED_PITCH | FF_MODERN, name.c_str());
 }
 
+HFONT CreateUiFont() {
+    const HDC screen = GetDC(nullptr);
+    const int pixels = MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+}
+
 SIZE MeasureCell(HFONT font) {
     const HDC screen = GetDC(nullptr);
     const HGDIOBJ old = SelectObject(screen, font);

@@ -14,6 +14,10 @@ HFONT CreateEditorFont(const TEditorFace& face, int pixels, bool bold);
 // The grid's font size, 10 points on the screen.
 int GridFontPixels();
 
+// The 8-point sans-serif font of the window's and the dialogs' labels and
+// buttons.
+HFONT CreateUiFont();
+
 // The size of the character "L" in a font: the grid's cell.
 SIZE MeasureCell(HFONT font);
 

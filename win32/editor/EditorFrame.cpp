@@ -1,3 +1,4 @@
+#include "EditorFont.h"
 #include "EditorWindowImpl.h"
 #include "Panel.h"
 #include "StatusPanels.h"
@@ -23,15 +24,6 @@ void RegisterFormClass(WNDPROC proc) {
     windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     RegisterOnce(windowClass);
-}
-
-HFONT CreateUiFont() {
-    const HDC screen = GetDC(nullptr);
-    const int pixels = MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
 }
 
 // The design size of the client area, centred on the screen.

@@ -1,5 +1,6 @@
 #include "PageSizeDialog.h"
 
+#include "EditorFont.h"
 #include "SpinField.h"
 #include "WideText.h"
 #include "WindowClass.h"
@@ -104,15 +105,6 @@ LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
-HFONT CreateDialogFont() {
-    const HDC screen = GetDC(nullptr);
-    const int pixels = MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
-}
-
 HWND AddControl(HWND parent, const wchar_t* className, std::u16string_view text, DWORD style,
                 TBox box, int id, HFONT font) {
     const HWND control = CreateWindowExW(
@@ -207,7 +199,7 @@ bool ShowPageSizeDialog(HWND owner, int& width, int& height) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
     TPageDialog dialog;
-    const HFONT font = CreateDialogFont();
+    const HFONT font = CreateUiFont();
     dialog.Window = CreateDialogWindow(owner, dialog);
     if (dialog.Window == nullptr) {
         DeleteObject(font);

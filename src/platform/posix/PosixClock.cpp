@@ -1,4 +1,5 @@
 #include "platform/Clock.h"
+#include "platform/posix/PosixLocalTime.h"
 
 #include <chrono>
 #include <ctime>
@@ -10,19 +11,9 @@ namespace {
 class TPosixClock final : public TClock {
 public:
     TDateTime Now() const override {
-        const auto now = std::chrono::system_clock::now();
-        const auto since = now.time_since_epoch();
-        const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-        std::tm local{};
-        localtime_r(&seconds, &local);
-        const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
-        return TDateTime{local.tm_year + 1900,
-                         local.tm_mon + 1,
-                         local.tm_mday,
-                         local.tm_hour,
-                         local.tm_min,
-                         local.tm_sec,
-                         static_cast<int>(millis % 1000)};
+        struct timespec now {};
+        clock_gettime(CLOCK_REALTIME, &now);
+        return posix::LocalDateTime(now);
     }
 
     void Sleep(int milliseconds) const override {

@@ -1,4 +1,5 @@
 #include "platform/FileSystem.h"
+#include "platform/posix/PosixLocalTime.h"
 #include "platform/posix/PosixPath.h"
 
 #include <cerrno>
@@ -11,6 +12,7 @@
 namespace typ {
 namespace {
 
+using posix::LocalDateTime;
 using posix::NativePath;
 
 // Exclusive open has no mandatory form here: every writer of the system takes
@@ -66,18 +68,6 @@ std::optional<struct stat> Stat(const std::u16string& path) {
         return std::nullopt;
     }
     return info;
-}
-
-TDateTime LocalDateTime(const struct timespec& time) {
-    std::tm local{};
-    localtime_r(&time.tv_sec, &local);
-    return TDateTime{local.tm_year + 1900,
-                     local.tm_mon + 1,
-                     local.tm_mday,
-                     local.tm_hour,
-                     local.tm_min,
-                     local.tm_sec,
-                     static_cast<int>(time.tv_nsec / 1000000)};
 }
 
 std::u16string ParentOf(const std::u16string& path) {
