@@ -3,6 +3,7 @@
 #include "editor/GapText.h"
 #include "editor/TextScan.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace typ {
@@ -97,6 +98,15 @@ private:
 };
 
 } // namespace
+
+int ReplaceAllLimit(int textLength, std::size_t findLength, std::size_t replaceLength) {
+    constexpr std::int64_t kPageGrowth = 4;
+    const auto onePass = static_cast<std::int64_t>(
+        findLength == 0 ? 1 : (replaceLength + findLength - 1) / findLength);
+    const std::int64_t limit =
+        static_cast<std::int64_t>(std::max(textLength, 1)) * std::max(kPageGrowth, onePass);
+    return static_cast<int>(std::min<std::int64_t>(limit, kMaxReplaceAllLength));
+}
 
 void MemoReplaceAll(TMemo& memo, std::u16string_view findText, std::u16string_view replaceText,
                     TFindOptions options, const TConfirm& confirm, int maxLength) {

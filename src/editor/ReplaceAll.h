@@ -3,12 +3,20 @@
 #include "editor/FindOptions.h"
 #include "editor/Memo.h"
 
+#include <cstddef>
 #include <string_view>
 
 namespace typ {
 
 // Beyond this length Replace All stops growing the text (2 bytes a character).
 constexpr int kMaxReplaceAllLength = 64 * 1024 * 1024;
+
+// The length Replace All may grow a page's text of `textLength` to: a few times
+// what the page holds, or more when one pass replacing every occurrence needs
+// it, never beyond kMaxReplaceAllLength. What grows past the page is cut at its
+// next normalisation, so a text growing for ever (a backward search whose
+// replacement ends in the text) is stopped long before memory runs out.
+int ReplaceAllLimit(int textLength, std::size_t findLength, std::size_t replaceLength);
 
 // Replace All: the result of repeating Find and replacing the selection with
 // `replaceText` until Find returns false — the same questions (kWrapQuestion

@@ -28,7 +28,8 @@ void TSearchCommands::actBuscarSiguienteExecute() {
 void TSearchCommands::DoReplace(std::u16string_view findText, std::u16string_view replaceText,
                                 TFindOptions options) {
     if ((options & frReplaceAll) != 0) {
-        MemoReplaceAll(FMemo, findText, replaceText, options, FConfirm);
+        MemoReplaceAll(FMemo, findText, replaceText, options, FConfirm,
+                       ReplaceAllLimit(FMemo.TextLength(), findText.size(), replaceText.size()));
         return;
     }
     if ((options & frReplace) == 0)

@@ -52,14 +52,16 @@ public:
         return -1;
     }
 
-    // Forwards: past the rest of the word under pos and the delimiters after
-    // it, onto the next word's start. Backwards: onto the first character of
-    // the word before. False when backwards no word is left, which ends the
-    // scan (stepping forward again there would return to the word just
-    // examined, or to text after the selection start, and loop for ever).
+    // Forwards: past the rest of the word under pos, unless pos is where that
+    // word starts, and the delimiters after it, onto the next word's start.
+    // Backwards: onto the first character of the word before. False when
+    // backwards no word is left, which ends the scan (stepping forward again
+    // there would return to the word just examined, or to text after the
+    // selection start, and loop for ever).
     bool SkipToWordStart(int& pos, int& count, int direction) const {
         const bool forward = direction > 0;
-        while (count > 0 && IsDelimiter(pos) != forward) {
+        const bool wordStartsHere = forward && (pos == 0 || IsDelimiter(pos - 1));
+        while (!wordStartsHere && count > 0 && IsDelimiter(pos) != forward) {
             pos += direction;
             --count;
         }

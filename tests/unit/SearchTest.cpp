@@ -116,7 +116,7 @@ TEST(Find, CaseIsIgnoredUnlessAsked) {
     EXPECT_FALSE(Find(memo, u"total", kDown | frMatchCase, none.Confirm()));
 }
 
-TEST(Find, WholeWordsEndAtADelimiterAndStartPastTheWordAtTheCaret) {
+TEST(Find, WholeWordsEndAtADelimiterAndStartAtOrPastTheWordAtTheCaret) {
     TScriptedAnswers none;
     const TFindOptions whole = kDown | frWholeWord | frMatchCase;
     TMemo memo;
@@ -125,8 +125,11 @@ TEST(Find, WholeWordsEndAtADelimiterAndStartPastTheWordAtTheCaret) {
     EXPECT_EQ(Selection(memo), std::make_pair(6, 2));
     EXPECT_TRUE(Find(memo, u"ab", whole, none.Confirm()));
     EXPECT_EQ(Selection(memo), std::make_pair(13, 2)); // "abx" is not the word
-    // The word under the caret is skipped, even when the caret is at its start.
+    // A word starting at the caret is found; the rest of a word is skipped.
     memo.SetSelStart(6);
+    EXPECT_TRUE(Find(memo, u"ab", whole, none.Confirm()));
+    EXPECT_EQ(Selection(memo), std::make_pair(6, 2));
+    memo.SetSelStart(7);
     EXPECT_TRUE(Find(memo, u"ab", whole, none.Confirm()));
     EXPECT_EQ(Selection(memo), std::make_pair(13, 2));
 
@@ -136,6 +139,10 @@ TEST(Find, WholeWordsEndAtADelimiterAndStartPastTheWordAtTheCaret) {
     EXPECT_EQ(Selection(memo), std::make_pair(13, 2)); // the text's end delimits
     EXPECT_TRUE(Find(memo, u"ab", wholeUp, none.Confirm()));
     EXPECT_EQ(Selection(memo), std::make_pair(6, 2));
+
+    Load(memo, u"ab ab", 0); // the page's first word
+    EXPECT_TRUE(Find(memo, u"ab", whole, none.Confirm()));
+    EXPECT_EQ(Selection(memo), std::make_pair(0, 2));
     EXPECT_EQ(none.Asked, 0);
 }
 
@@ -341,6 +348,22 @@ TEST_F(SearchCommandsTest, OnlyASuccessfulFindIsRememberedForF3) {
     commands.actBuscarSiguienteExecute();
     EXPECT_EQ(Selection(memo), std::make_pair(8, 3));
     EXPECT_EQ(answers.Asked, 0);
+}
+
+// "a" by "ba" backwards finds its own replacement's "a" for ever.
+TEST_F(SearchCommandsTest, ReplaceAllGrowsAPageOnlyToAFewTimesItsCells) {
+    TGridEditor grid;
+    grid.Editor().SetText(u"aaaa\r\naaaa");
+    grid.SetPageSize(4, 2);
+    TSearchCommands page{grid.Editor(), answers.Confirm(), nullptr};
+    const int cells = grid.Editor().TextLength();
+    grid.Editor().SetSelStart(cells);
+    page.DoReplace(u"a", u"ba", kUp | frReplaceAll);
+    EXPECT_GT(grid.Editor().TextLength(), 2 * cells);
+    EXPECT_LE(grid.Editor().TextLength(), 4 * cells);
+    grid.Editor().SetText(u"a");
+    page.DoReplace(u"a", std::u16string(100, u'b'), kDown | frReplaceAll); // one pass is never cut
+    EXPECT_EQ(grid.Editor().Text(), std::u16string(100, u'b'));
 }
 
 TEST_F(SearchCommandsTest, ReplaceAsksAboutTheSelectionAndReplacesOnlyOnYes) {
