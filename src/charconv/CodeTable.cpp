@@ -1,16 +1,11 @@
 #include "charconv/CodeTable.h"
 
+#include "charconv/Surrogates.h"
+
 #include <algorithm>
 
 namespace typ {
 namespace {
-
-bool IsHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
 
 bool StartsSurrogatePair(std::u16string_view text, std::size_t i) {
     return i + 1 < text.size() && IsHighSurrogate(text[i]) && IsLowSurrogate(text[i + 1]);

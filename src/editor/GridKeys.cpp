@@ -1,4 +1,5 @@
 #include "charconv/CharConv.h"
+#include "charconv/GridCells.h"
 #include "editor/Commands.h"
 #include "editor/DrawingFlag.h"
 #include "editor/GridEditor.h"
@@ -73,10 +74,20 @@ void TGridEditor::EditorKeyDown(int& key, TShiftState shift) {
         }
         break;
     case vk::Right:
+        if (atRight) {
+            key = 0;
+            FIgnoreChar = true;
+        }
+        break;
     case vk::Delete:
         if (atRight) {
             key = 0;
             FIgnoreChar = true;
+        } else if (!FTextSel) {
+            // A line left short (by Borrar, Deshacer or the key's own repeats)
+            // is padded first, so the memo deletes a blank rather than the line
+            // break: lines are never joined from a line's end.
+            PadCurrentLine();
         }
         break;
     case vk::Insert:
@@ -109,6 +120,10 @@ void TGridEditor::EditorKeyPress(char16_t& key) {
         key = 0;
         return;
     }
+    // Read here, not at the key-down: a character typed with Ctrl+Alt (AltGr)
+    // skipped the key-down's bookkeeping, and the selection may have changed
+    // since the last key-down that did it (a click).
+    FTextSel = FEditor.SelLength() > 0;
     const TPoint caret = FEditor.CaretPos();
     const int column = caret.X;
     const bool backspace = key == u'\b';
@@ -118,7 +133,7 @@ void TGridEditor::EditorKeyPress(char16_t& key) {
         key = 0;
         return;
     }
-    key = TCharConv::TransformToDos(std::u16string(1, key)).front();
+    key = TCharConv::TransformToDos(std::u16string(1, GridCell(key))).front();
     if (FTextSel)
         return;
     // Backspace leaves the line's end alone: the key-up pads the line again,
@@ -147,10 +162,7 @@ void TGridEditor::EditorKeyUp(int& key, TShiftState shift) {
     switch (key) {
     case vk::Back:
     case vk::Delete:
-        if (FTextSel)
-            NormalizeGrid();
-        else
-            PadCurrentLine();
+        ReshapeAfterEdit();
         break;
     case vk::Escape:
         RequestClose();

@@ -1,5 +1,7 @@
 #include "editor/LineCommands.h"
 
+#include "charconv/GridCells.h"
+
 #include <string>
 
 namespace typ {
@@ -24,7 +26,7 @@ void actCopiarExecute(const TGridEditor& grid, TClipboard& clipboard) {
 
 void actPegarExecute(TGridEditor& grid, const TClipboard& clipboard) {
     if (const auto text = clipboard.Text())
-        grid.Editor().ReplaceSel(std::u16string_view(*text).substr(0, text->find(u'\0')), true);
+        grid.Editor().ReplaceSel(GridCellText(*text), true);
     grid.NormalizeGrid();
 }
 

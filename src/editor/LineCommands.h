@@ -13,8 +13,9 @@ void actDeshacerExecute(TGridEditor& grid);
 // Moves the selection to the clipboard (undoable, as the control's cut).
 void actCortarExecute(TGridEditor& grid, TClipboard& clipboard);
 void actCopiarExecute(const TGridEditor& grid, TClipboard& clipboard);
-// Inserts the clipboard's text over the selection whatever the insert mode;
-// the normalisation then drops what went past the right edge or the last line.
+// Inserts the clipboard's text, as GridCellText makes it, over the selection
+// whatever the insert mode; the normalisation then drops what went past the
+// right edge or the last line.
 void actPegarExecute(TGridEditor& grid, const TClipboard& clipboard);
 void actBorrarExecute(TGridEditor& grid);
 void actSeleccionarTodoExecute(TGridEditor& grid);

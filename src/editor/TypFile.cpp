@@ -1,6 +1,7 @@
 #include "editor/TypFile.h"
 
 #include "charconv/CodePage850.h"
+#include "charconv/GridCells.h"
 #include "charconv/UnicodeBytes.h"
 
 #include <algorithm>
@@ -50,36 +51,12 @@ std::u16string Decode(std::string_view bytes, TTypEncoding encoding) {
     return DosBytesToAnsi(bytes);
 }
 
-bool IsBreak(char16_t c) {
-    return c == u'\r' || c == u'\n';
-}
-
-// Up to the first NUL, with every line break made CR LF. The runs between
-// breaks are copied whole: a template can be tens of megabytes.
-std::u16string GridText(std::u16string_view text) {
-    text = text.substr(0, text.find(u'\0'));
-    std::u16string result;
-    result.reserve(text.size() +
-                   static_cast<std::size_t>(std::count_if(text.begin(), text.end(), IsBreak)));
-    std::size_t runStart = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!IsBreak(text[i]))
-            continue;
-        result.append(text.substr(runStart, i - runStart)).append(kLineBreak);
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        runStart = i + 1;
-    }
-    result.append(text.substr(runStart));
-    return result;
-}
-
 } // namespace
 
 TTypText DecodeTyp(std::string_view bytes) {
     const TTypEncoding encoding = EncodingOf(bytes);
     bytes.remove_prefix(MarkOf(encoding).size());
-    return {GridText(Decode(bytes, encoding)), encoding};
+    return {GridCellText(Decode(bytes, encoding)), encoding};
 }
 
 std::string EncodeTyp(std::u16string_view text, TTypEncoding encoding) {

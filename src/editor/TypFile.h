@@ -19,8 +19,8 @@ struct TTypText {
 // A byte-order mark (UTF-8 EF BB BF, UTF-16LE FF FE, UTF-16BE FE FF) chooses
 // the encoding and is dropped; any other file is read as Windows-1252 byte by
 // byte, its five undefined bytes as U+0081, U+008D, U+008F, U+0090, U+009D.
-// Malformed Unicode becomes U+FFFD (see UnicodeBytes.h). A NUL ends the text;
-// every lone CR and lone LF becomes CR LF; 0x1A is an ordinary character.
+// Malformed Unicode becomes U+FFFD (see UnicodeBytes.h). The text then enters
+// the grid as GridCellText makes it; 0x1A is an ordinary character.
 TTypText DecodeTyp(std::string_view bytes);
 
 // Windows-1252 writes each character's byte, else the code page 850 byte of

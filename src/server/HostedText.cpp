@@ -1,5 +1,6 @@
 #include "server/HostedText.h"
 
+#include "charconv/GridCells.h"
 #include "editor/GridEditor.h"
 
 #include <algorithm>
@@ -23,20 +24,7 @@ void DeleteLinesAfter(TMemo& memo, int line) {
 } // namespace
 
 std::u16string NormalizeLineBreaks(std::u16string_view text) {
-    std::u16string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            result += u"\r\n";
-            ++i;
-        } else if (c == u'\r' || c == u'\n') {
-            result += u"\r\n";
-        } else {
-            result += c;
-        }
-    }
-    return result;
+    return GridCellText(text);
 }
 
 void CutAtEndOfFile(TMemo& memo) {

@@ -1,5 +1,7 @@
 #include "editor/GridEditor.h"
 
+#include "editor/LineCommands.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
@@ -29,6 +31,23 @@ protected:
     void Press(int key, TShiftState shift = 0) {
         grid.KeyDown(key, shift);
         grid.KeyUp(key, shift);
+    }
+    // Key-downs repeated while a key is held, then its one key-up.
+    void Hold(int key, int repeats, TShiftState shift = 0) {
+        for (int i = 0; i < repeats; ++i)
+            grid.KeyDown(key, shift);
+        grid.KeyUp(key, shift);
+    }
+    // Whether the text is the page: H lines of W characters, CR LF between.
+    bool InShape() const {
+        const TMemo& memo = grid.Editor();
+        if (grid.AltoPagina() > 0 && memo.LineCount() != grid.AltoPagina())
+            return false;
+        for (int i = 0; i < memo.LineCount(); ++i) {
+            if (memo.LineLength(i) != grid.AnchoPagina())
+                return false;
+        }
+        return memo.TextLength() == grid.AltoPagina() * (grid.AnchoPagina() + 2) - 2;
     }
     std::u16string Text() const { return grid.Editor().Text(); }
     std::u16string Line(int line) const { return grid.Editor().Line(line); }
@@ -132,6 +151,24 @@ TEST_F(GridEditorTest, DeleteRemovesAndPadsButNeverJoinsFromTheLineEnd) {
     Press(vk::Delete);
     EXPECT_EQ(Text(), u"acd \r\nefgh");
     EXPECT_TRUE(grid.IgnoreChar());
+}
+
+TEST_F(GridEditorTest, HeldDeleteNeverJoinsALineToTheNextWhateverItsLength) {
+    for (int shortBy = 0; shortBy < 4; ++shortBy) {
+        for (int column = 0; column <= 4 - shortBy; ++column) {
+            for (int repeats = 1; repeats <= 6; ++repeats) {
+                Page(u"abcd\r\nefgh\r\nijkl", 4, 3);
+                grid.Editor().SetSel(4 - shortBy, 4);
+                actBorrarExecute(grid);
+                Caret(column, 0);
+                Hold(vk::Delete, repeats);
+                EXPECT_TRUE(InShape()) << shortBy << " " << column << " " << repeats;
+                EXPECT_EQ(Line(1), u"efgh");
+                EXPECT_EQ(Line(0).substr(0, static_cast<std::size_t>(column)),
+                          std::u16string(u"abcd").substr(0, static_cast<std::size_t>(column)));
+            }
+        }
+    }
 }
 
 // The line's last character (often a frame's right edge) is kept.
@@ -245,6 +282,41 @@ TEST_F(GridEditorTest, UndoTakesBackTheLastTypedCharacter) {
     EXPECT_EQ(Text(), u"abcd");
 }
 
+// AltGr is Ctrl+Alt: on a Spanish keyboard it types @ # [ ] { } \\ | ~.
+TEST_F(GridEditorTest, ACharacterIsTypedAsOneWhateverModifiersProducedIt) {
+    for (TShiftState shift : {ssCtrl | ssAlt, ssCtrl | ssAlt | ssShift, ssAlt, ssCtrl}) {
+        Page(u"abcd\r\nefgh\r\nijkl\r\nmnop", 4, 4);
+        grid.Editor().SetSel(1, 2 * 6 + 2);
+        grid.KeyDown('2', shift);
+        grid.KeyPress(u'@');
+        grid.KeyUp('2', shift);
+        EXPECT_EQ(Text(), u"a@kl\r\nmnop\r\n    \r\n    ") << shift;
+
+        grid.Editor().SetSel(1, 3);
+        Press(vk::Shift, ssShift);
+        Caret(1, 0); // a click ends the selection
+        grid.KeyDown('2', shift);
+        grid.KeyPress(u'#');
+        grid.KeyUp('2', shift);
+        EXPECT_EQ(Line(0), u"a#kl") << shift;
+    }
+}
+
+TEST_F(GridEditorTest, AHeldKeyKeepsThePageInShapeOverASelection) {
+    Page(u"abcd\r\nefgh\r\nijkl", 4, 3);
+    grid.Editor().SetSel(1, 8);
+    grid.KeyDown('X', 0);
+    grid.KeyPress(u'x');
+    grid.KeyDown('X', 0);
+    grid.KeyPress(u'x');
+    grid.KeyUp('X', 0);
+    EXPECT_EQ(Text(), u"axxh\r\nijkl\r\n    ");
+    grid.Editor().SetSel(1, 8);
+    Hold(vk::Delete, 3);
+    EXPECT_TRUE(InShape());
+    EXPECT_EQ(Line(0), u"a   ");
+}
+
 TEST_F(GridEditorTest, CtrlAndAltKeysAreLeftToTheWindow) {
     Page(u"abcd\r\nefgh", 4, 2);
     Caret(4, 0);
@@ -271,8 +343,8 @@ TEST_F(GridEditorTest, OddTextsAndPagesNeverBreakTheKeys) {
     EXPECT_EQ(Text(), u"a  ");
     Page(u"\u4E2D\U0001F600\rx\ny", 6, 1);
     EXPECT_EQ(Text(), u"\u4E2D\U0001F600\rx\n");
-    Type(u"\xD800");
-    EXPECT_EQ(Line(0).front(), u'\xD800');
+    Type(u"\xD800"); // half of a character beyond one cell
+    EXPECT_EQ(Line(0).front(), u'?');
     Page(u"", 0, 0);
     for (int key : {vk::Left, vk::Right, vk::Up, vk::Down, vk::Delete, vk::Return, vk::Home})
         Press(key);

@@ -1,5 +1,7 @@
 #include "editor/LineCommands.h"
 
+#include "editor/TypFile.h"
+
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -78,6 +80,18 @@ TEST_F(LineCommandsTest, PasteInsertsWhateverTheModeAndTheGridDropsTheOverflow) 
     Select(1, 1, 3);
     actPegarExecute(grid, clipboard);
     EXPECT_EQ(Text(), u"abcP    \r\nQRgh    ");
+}
+
+// Each cell must be one byte of the exported file, so the file imports as the
+// same page.
+TEST_F(LineCommandsTest, PasteBreaksLinesAtLoneBreaksAndGivesAWideCharacterOneCell) {
+    Page(u"", 4, 3);
+    clipboard.Held = u"a\nb\rc\U0001F600d";
+    actPegarExecute(grid, clipboard);
+    EXPECT_EQ(Text(), u"a   \r\nb   \r\nc?d ");
+    const std::string file = EncodeTyp(Text(), TTypEncoding::Windows1252);
+    EXPECT_EQ(file, "a   \r\nb   \r\nc?d ");
+    EXPECT_EQ(DecodeTyp(file).Text, Text());
 }
 
 TEST_F(LineCommandsTest, PasteWithoutTextStillNormalises) {

@@ -39,6 +39,7 @@ TEST_F(ServerHostedTextTest, LoneCarriageReturnsAndLineFeedsBecomePairs) {
     EXPECT_EQ(NormalizeLineBreaks(u"x\r"), u"x\r\n");
     EXPECT_EQ(NormalizeLineBreaks(u"\x1A\xC4\xB3"), u"\x1A\xC4\xB3");
     EXPECT_EQ(NormalizeLineBreaks(u""), u"");
+    EXPECT_EQ(NormalizeLineBreaks(u"a\U0001F600b\xDC00"), u"a?b?"); // one cell each
 }
 
 TEST_F(ServerHostedTextTest, EndOfFileMarkCutsItsLineAndDropsTheRest) {

@@ -57,7 +57,7 @@ TEST(TypFormat, AByteOrderMarkChoosesTheEncoding) {
     EXPECT_EQ(utf8.Text, u"\u00F1\r\n\u2500");
     EXPECT_EQ(utf8.Encoding, Utf8);
     const TTypText le = DecodeTyp(Bytes({0xFF, 0xFE, 'a', 0, '\n', 0, 0x3D, 0xD8, 0x00, 0xDE}));
-    EXPECT_EQ(le.Text, u"a\r\n\U0001F600");
+    EXPECT_EQ(le.Text, u"a\r\n?"); // one cell for a character beyond the plane
     EXPECT_EQ(le.Encoding, Utf16LE);
     const TTypText be = DecodeTyp(Bytes({0xFE, 0xFF, 0, 'a', 0, 0, 0, 'b'}));
     EXPECT_EQ(be.Text, u"a");
@@ -80,14 +80,12 @@ TEST(TypFormat, MalformedUnicodeBecomesReplacementCharacters) {
     EXPECT_EQ(DecodeTyp("\xEF\xBB\xBF\xE2\x94z").Text, r + u"z");
     EXPECT_EQ(DecodeTyp("\xEF\xBB\xBF\xFF").Text, r);
     EXPECT_EQ(DecodeTyp("\xEF\xBB\xBF\xF4\x90\x80\x80").Text, r + r + r + r);
-    EXPECT_EQ(DecodeTyp("\xEF\xBB\xBF\xF0\x9F\x98\x80").Text, u"\U0001F600");
-    // An odd final byte, and surrogates that pair with nothing.
+    EXPECT_EQ(DecodeTyp("\xEF\xBB\xBF\xF0\x9F\x98\x80").Text, u"?");
+    // An odd final byte, and surrogates that pair with nothing: one cell each.
     EXPECT_EQ(DecodeTyp(Bytes({0xFF, 0xFE, 'a', 0, 'b'})).Text, u"a" + r);
     const std::u16string lone = DecodeTyp(Bytes({0xFF, 0xFE, 0x00, 0xD8, 'a', 0})).Text;
-    EXPECT_EQ(lone, u"\xD800"
-                    u"a");
-    EXPECT_EQ(EncodeTyp(lone, Utf8), "\xEF\xBB\xBF\xEF\xBF\xBD"
-                                     "a");
+    EXPECT_EQ(lone, u"?a");
+    EXPECT_EQ(EncodeTyp(lone, Utf8), "\xEF\xBB\xBF?a");
     EXPECT_EQ(DecodeTyp(EncodeTyp(lone, Utf16LE)).Text, lone);
 }
 
@@ -204,6 +202,12 @@ TEST_F(TypFileTest, APageTooLargeForTheEditorIsRefusedBeforeTheTextChanges) {
     EXPECT_THROW(Import(Write("huge.typ", huge)), EEditorError);
     EXPECT_EQ(Text(), u"keep");
     EXPECT_EQ(transfer.Encoding(), Windows1252);
+}
+
+TEST_F(TypFileTest, ACharacterBeyondOneCellImportsAsTheOneByteExportWrites) {
+    Import(Write("e.typ", "\xEF\xBB\xBFx\xF0\x9F\x98\x80y\r\nabc"));
+    EXPECT_EQ(grid.AnchoPagina(), 3);
+    EXPECT_EQ(Text(), u"x?y\r\nabc");
 }
 
 TEST_F(TypFileTest, ExportAndImportGiveBackTheSameGrid) {
