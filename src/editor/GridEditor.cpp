@@ -37,9 +37,10 @@ void TGridEditor::KeyPress(char16_t character) {
 }
 
 // What the key-up does after Backspace or Delete, or after any key that
-// replaced a selection.
+// replaced a selection. A deletion that joined lines (Backspace at column 0)
+// leaves the page short of a line: a line of blanks closes it at once.
 void TGridEditor::ReshapeAfterEdit() {
-    if (FTextSel)
+    if (FTextSel || FEditor.Lines().Count() != FAltoPagina)
         NormalizeGrid();
     else
         PadCurrentLine();
