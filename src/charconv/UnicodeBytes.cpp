@@ -1,18 +1,12 @@
 #include "charconv/UnicodeBytes.h"
 
+#include "charconv/Surrogates.h"
+
 namespace typ {
 
 namespace {
 
 constexpr char16_t kReplacement = u'\uFFFD';
-
-bool IsHighSurrogate(char32_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char32_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
 
 unsigned Byte(std::string_view bytes, std::size_t i) {
     return static_cast<unsigned char>(bytes[i]);
