@@ -79,7 +79,6 @@ public:
 
 private:
     void RequestClose();
-    std::u16string PageText();
     void ReshapeAfterEdit();
     void DropLastCharOfLine(int line);
     int NextLineStart(int line) const;

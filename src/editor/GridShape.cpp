@@ -40,44 +40,24 @@ void TGridEditor::SetPageSize(int width, int height) {
     FEditor.SetModified(modified);
 }
 
-// The page as the normalisation leaves it: the first H lines (as the line list
-// counts them) cut or padded to W, lines of blanks up to H, CR LF between them.
-// Built in one pass, so any text normalises in time linear in its size.
-std::u16string TGridEditor::PageText() {
-    const int kept = std::min(FEditor.Lines().Count(), FAltoPagina);
-    const auto width = static_cast<std::size_t>(FAnchoPagina);
-    std::u16string page;
-    page.reserve((width + 2) * static_cast<std::size_t>(FAltoPagina));
-    for (int i = 0; i < FAltoPagina; ++i) {
-        if (i > 0)
-            page += u"\r\n";
-        const std::u16string_view line = i < kept
-                                             ? std::u16string_view(FEditor.Line(i)).substr(0, width)
-                                             : std::u16string_view();
-        page.append(line).append(width - line.size(), u' ');
-    }
-    return page;
-}
-
-// Only the span that differs is replaced, so a text already in shape keeps its
-// undo record and its modified flag.
 void TGridEditor::NormalizeGrid() {
     TMemoUpdate update(FEditor);
+    TMemoLines& lines = FEditor.Lines();
     const int selStart = FEditor.SelStart();
-    const std::u16string page = PageText();
-    const std::u16string text = FEditor.Text();
-    const auto head = static_cast<std::size_t>(
-        std::mismatch(text.begin(), text.end(), page.begin(), page.end()).first - text.begin());
-    if (head < text.size() || head < page.size()) {
-        const std::size_t room = std::min(text.size(), page.size()) - head;
-        const auto tail = static_cast<std::size_t>(
-            std::mismatch(text.rbegin(), text.rbegin() + static_cast<std::ptrdiff_t>(room),
-                          page.rbegin())
-                .first -
-            text.rbegin());
-        FEditor.SetSel(static_cast<int>(head), static_cast<int>(text.size() - tail));
-        FEditor.ReplaceSel(std::u16string_view(page).substr(head, page.size() - head - tail),
-                           false);
+    FEditor.SetSelStart(FEditor.TextLength());
+    while (lines.Count() > FAltoPagina)
+        lines.Delete(lines.Count() - 1);
+    const std::u16string blank(static_cast<std::size_t>(FAnchoPagina), u' ');
+    while (lines.Count() < FAltoPagina)
+        lines.Add(blank);
+    for (int i = 0; i < FAltoPagina; ++i) {
+        if (static_cast<int>(lines.Get(i).size()) != FAnchoPagina)
+            lines.Put(i, FittedLine(lines.Get(i), FAnchoPagina));
+    }
+    const int length = FEditor.TextLength();
+    if (length >= 2 && FEditor.SubText(length - 2, 2) == u"\r\n") {
+        FEditor.SetSel(length - 2, length);
+        FEditor.ReplaceSel(u"", false);
     }
     FEditor.SetSelStart(selStart);
 }

@@ -169,10 +169,20 @@ void TMemo::Replace(int start, int length, std::u16string_view text) {
     }
     joined.append(Line(last), static_cast<std::size_t>(tailColumn));
     auto pieces = SplitLines(joined);
+    // The lines the change keeps are overwritten in place, so that putting one
+    // line costs that line and not the lines after it: a normalisation that
+    // puts every line stays linear in the text's size.
+    const auto removed = static_cast<std::size_t>(last - first + 1);
+    const std::size_t kept = std::min(pieces.size(), removed);
+    const auto keptEnd = pieces.begin() + static_cast<std::ptrdiff_t>(kept);
     const auto firstIt = FLines.begin() + first;
-    FLines.erase(firstIt, FLines.begin() + last + 1);
-    FLines.insert(FLines.begin() + first, std::make_move_iterator(pieces.begin()),
-                  std::make_move_iterator(pieces.end()));
+    std::move(pieces.begin(), keptEnd, firstIt);
+    const auto tailIt = firstIt + static_cast<std::ptrdiff_t>(kept);
+    if (pieces.size() > removed)
+        FLines.insert(tailIt, std::make_move_iterator(keptEnd),
+                      std::make_move_iterator(pieces.end()));
+    else
+        FLines.erase(tailIt, FLines.begin() + last + 1);
     FStarts.resize(FLines.size());
     FValidStarts = std::min(FValidStarts, first + 1);
     FLength += static_cast<int>(text.size()) - (end - start);
