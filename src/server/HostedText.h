@@ -10,9 +10,9 @@ namespace typ {
 // The rules the automation object and its hosted window apply to the text a
 // host hands over, and to what goes back.
 
-// The host's text as it enters the grid (GridCellText): a lone carriage return
-// or a lone line feed becomes a CR LF pair, a character outside the Basic
-// Multilingual Plane one cell.
+// The host's text as it enters the grid (GridCellText): it ends at its first
+// NUL, a lone carriage return or a lone line feed becomes a CR LF pair, and a
+// character outside the Basic Multilingual Plane takes one cell.
 std::u16string NormalizeLineBreaks(std::u16string_view text);
 
 // Cuts the memo's text at its first end-of-file mark (character 26): the first
