@@ -80,6 +80,7 @@ public:
 private:
     void RequestClose();
     void ReshapeAfterEdit();
+    void PutSelStartBack(int offset);
     void DropLastCharOfLine(int line);
     int NextLineStart(int line) const;
 

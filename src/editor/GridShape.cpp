@@ -59,7 +59,15 @@ void TGridEditor::NormalizeGrid() {
         FEditor.SetSel(length - 2, length);
         FEditor.ReplaceSel(u"", false);
     }
-    FEditor.SetSelStart(selStart);
+    PutSelStartBack(selStart);
+}
+
+// An offset remembered before the lines changed may now fall between the CR
+// and the LF of a line break, where the next insertion would leave both inside
+// lines: it goes back to the end of that line instead.
+void TGridEditor::PutSelStartBack(int offset) {
+    const int line = FEditor.LineFromChar(offset);
+    FEditor.SetSelStart(std::min(offset, FEditor.LineIndex(line) + FEditor.LineLength(line)));
 }
 
 void TGridEditor::PadCurrentLine() {
@@ -69,7 +77,7 @@ void TGridEditor::PadCurrentLine() {
     TMemoUpdate update(FEditor);
     const int selStart = FEditor.SelStart();
     FEditor.Lines().Put(line, FittedLine(FEditor.Lines().Get(line), FAnchoPagina));
-    FEditor.SetSelStart(selStart);
+    PutSelStartBack(selStart);
 }
 
 } // namespace typ

@@ -104,6 +104,16 @@ TEST_F(LineCommandsTest, PasteWithoutTextStillNormalises) {
     EXPECT_EQ(clipboard.Held, std::nullopt);
 }
 
+// The first paste's caret, after the cut "z", would sit inside the line break.
+TEST_F(LineCommandsTest, APasteAfterAPasteCutAtTheEdgeKeepsLineBreaksWhole) {
+    Page(u"aaa\r\nbbb\r\nccc", 3, 3);
+    clipboard.Held = u"wxyz";
+    actPegarExecute(grid, clipboard);
+    clipboard.Held = u"1\r\n2";
+    actPegarExecute(grid, clipboard);
+    EXPECT_EQ(Text(), u"wxy\r\n2  \r\nbbb");
+}
+
 TEST_F(LineCommandsTest, CutAcrossALineBreakJoinsTheLinesAndPadsThePage) {
     Page(u"abcd\r\nefgh\r\nijkl", 4, 3);
     Select(2, 0, 5); // "cd", the line break, "e"
