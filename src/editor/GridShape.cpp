@@ -54,8 +54,11 @@ void TGridEditor::NormalizeGrid() {
         if (static_cast<int>(lines.Get(i).size()) != FAnchoPagina)
             lines.Put(i, FittedLine(lines.Get(i), FAnchoPagina));
     }
+    // The line list does not count an empty last line, so on a page of width
+    // 0 the break before it is one of the page's own.
     const int length = FEditor.TextLength();
-    if (length >= 2 && FEditor.SubText(length - 2, 2) == u"\r\n") {
+    if (FEditor.LineCount() > FAltoPagina && length >= 2 &&
+        FEditor.SubText(length - 2, 2) == u"\r\n") {
         FEditor.SetSel(length - 2, length);
         FEditor.ReplaceSel(u"", false);
     }

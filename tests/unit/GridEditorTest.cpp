@@ -67,6 +67,12 @@ TEST_F(GridEditorTest, StartsWithABlankDefaultPageInOverwriteMode) {
     EXPECT_EQ(grid.StatusText(1), u"SOB");
 }
 
+// A text whose first line is empty asks for a page of width 0.
+TEST_F(GridEditorTest, APageOfWidthZeroKeepsAllItsEmptyLines) {
+    Page(u"\r\nabc\r\nd", 0, 3);
+    EXPECT_EQ(Text(), u"\r\n\r\n");
+}
+
 TEST_F(GridEditorTest, SetPageSizeCutsPadsAddsAndDropsLines) {
     Page(u"abcde\r\nf", 3, 2);
     EXPECT_EQ(Text(), u"abc\r\nf  ");
