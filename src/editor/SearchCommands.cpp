@@ -1,5 +1,6 @@
 #include "editor/SearchCommands.h"
 
+#include "charconv/GridCells.h"
 #include "editor/ReplaceAll.h"
 #include "editor/Search.h"
 
@@ -25,8 +26,9 @@ void TSearchCommands::actBuscarSiguienteExecute() {
 
 // Replace asks about whatever is selected and, on no, moves on to the next
 // occurrence without replacing.
-void TSearchCommands::DoReplace(std::u16string_view findText, std::u16string_view replaceText,
+void TSearchCommands::DoReplace(std::u16string_view findText, std::u16string_view typedText,
                                 TFindOptions options) {
+    const std::u16string replaceText = GridCellText(typedText);
     if ((options & frReplaceAll) != 0) {
         MemoReplaceAll(FMemo, findText, replaceText, options, FConfirm,
                        ReplaceAllLimit(FMemo.TextLength(), findText.size(), replaceText.size()));

@@ -39,7 +39,9 @@ public:
     // Repeats the last successful search; nothing before the first one.
     void actBuscarSiguienteExecute();
     // The replace dialog's Replace (frReplace) or Replace All (frReplaceAll)
-    // with its texts, used as typed (not converted to DOS form).
+    // with its texts, used as typed (not converted to DOS form); the
+    // replacement enters the grid as GridCellText makes it, one cell for each
+    // character.
     void DoReplace(std::u16string_view findText, std::u16string_view replaceText,
                    TFindOptions options);
 

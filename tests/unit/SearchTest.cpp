@@ -366,6 +366,12 @@ TEST_F(SearchCommandsTest, ReplaceAllGrowsAPageOnlyToAFewTimesItsCells) {
     EXPECT_EQ(grid.Editor().Text(), std::u16string(100, u'b'));
 }
 
+TEST_F(SearchCommandsTest, AReplacementBeyondTheBasicPlaneTakesOneCell) {
+    memo.SetText(u"ab ab");
+    commands.DoReplace(u"ab", u"\U0001F600", kDown | frReplaceAll);
+    EXPECT_EQ(memo.Text(), u"? ?");
+}
+
 TEST_F(SearchCommandsTest, ReplaceAsksAboutTheSelectionAndReplacesOnlyOnYes) {
     memo.SetText(u"ab ab ab");
     commands.DoReplace(u"ab", u"X", kDown | frReplace); // nothing selected: finds
