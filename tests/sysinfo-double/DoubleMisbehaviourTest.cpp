@@ -75,6 +75,7 @@ TEST_F(DoubleMisbehaviour, TrickledAnswerFailsAtTheDeadlineOfTheWholeCall) {
 TEST_F(DoubleMisbehaviour, BombIsRefusedWithoutBallooning) {
     Double.SetMisbehaviour(TDoubleMisbehaviour::Bomb);
     const std::size_t before = PeakMemoryBytes();
+    ASSERT_GT(before, 0u) << "the peak memory cannot be read here";
     const std::string failure = GetClientFailure();
     EXPECT_NE(failure.find("answer too large"), std::string::npos) << failure;
     EXPECT_LT(PeakMemoryBytes() - before, 2 * kAnswerLimit);
