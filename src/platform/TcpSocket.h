@@ -24,16 +24,27 @@ public:
 };
 
 using TTcpTimeout = std::chrono::milliseconds;
+using TTcpDeadline = std::chrono::steady_clock::time_point;
 
-// A connected TCP stream, closed on destruction. Each operation waits at most
-// its timeout for the peer and then raises ETcpTimeout; other failures raise
-// ETcpError.
+inline TTcpDeadline DeadlineIn(TTcpTimeout timeout) {
+    return std::chrono::steady_clock::now() + timeout;
+}
+
+// The time from now to the deadline; zero once it has passed.
+inline TTcpTimeout TimeLeft(TTcpDeadline deadline) {
+    const auto left =
+        std::chrono::duration_cast<TTcpTimeout>(deadline - std::chrono::steady_clock::now());
+    return left.count() > 0 ? left : TTcpTimeout(0);
+}
+
+// A connected TCP stream, closed on destruction. Each operation ends within
+// its timeout, however the peer paces its bytes, and then raises ETcpTimeout;
+// other failures raise ETcpError.
 class TTcpSocket {
 public:
     virtual ~TTcpSocket() = default;
 
-    // Sends every byte; the timeout applies to each wait for the peer to
-    // take more.
+    // Sends every byte; the timeout bounds the whole sending.
     virtual void SendAll(std::span<const std::uint8_t> bytes, TTcpTimeout timeout) = 0;
     // Receives what has arrived, at most buffer.size() bytes, waiting up to the
     // timeout for the first of them; 0 when the peer has closed the stream.

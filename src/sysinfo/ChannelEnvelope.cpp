@@ -53,13 +53,17 @@ bool HasSignature(const TBytes& payload) {
 }
 
 // A byte count, then a zlib stream of exactly that many bytes. The count comes
-// from the peer, so it only bounds the inflation and is never allocated ahead.
+// from the peer: one beyond the answer limit is refused at once, and the
+// stream is inflated within the limit whatever the count says.
 TBytes Expand(const TBytes& compressed) {
     TEnvelopeReader reader(compressed, 0);
     const std::uint32_t count = reader.ReadUInt32();
-    TBytes message = Inflate(reader.Rest(), count);
+    if (count > kAnswerLimit)
+        RaiseAnswerTooLarge(kAnswerLimit, count);
+    TBytes message = Inflate(reader.Rest(), kAnswerLimit);
     if (message.size() != count)
-        throw ERemoteError("zlib error: stream shorter than announced");
+        throw ERemoteError(std::string("zlib error: stream ") +
+                           (message.size() < count ? "shorter" : "longer") + " than announced");
     return message;
 }
 

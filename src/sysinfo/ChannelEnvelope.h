@@ -9,7 +9,9 @@ namespace typ {
 TBytes WrapEnvelope(const TBytes& message);
 
 // The binary message inside a received payload, following whatever envelope
-// the payload carries (none, enciphered, compressed). Throws ERemoteError.
+// the payload carries (none, enciphered, compressed). Throws ERemoteError;
+// a compressed message announced or inflating beyond kAnswerLimit bytes is
+// refused as "answer too large".
 TBytes UnwrapEnvelope(const TBytes& payload);
 
 } // namespace typ

@@ -20,12 +20,12 @@ std::uint32_t DecodeFrameLength(const TBytes& field) {
            static_cast<std::uint32_t>(field[2]) << 8 | field[3];
 }
 
-bool ReceiveUpTo(TTcpSocket& socket, TBytes& bytes, std::size_t total, TTcpTimeout timeout) {
+bool ReceiveUpTo(TTcpSocket& socket, TBytes& bytes, std::size_t total, TTcpDeadline deadline) {
     while (bytes.size() < total) {
         const std::size_t held = bytes.size();
         bytes.resize(held + std::min(kReceivePortion, total - held));
         const std::size_t got = socket.ReceiveSome(
-            std::span<std::uint8_t>(bytes.data() + held, bytes.size() - held), timeout);
+            std::span<std::uint8_t>(bytes.data() + held, bytes.size() - held), TimeLeft(deadline));
         bytes.resize(held + got);
         if (got == 0)
             return false;

@@ -19,8 +19,9 @@ TBytes EncodeFrameLength(std::uint32_t length);
 std::uint32_t DecodeFrameLength(const TBytes& field);
 
 // Appends received bytes until `bytes` holds `total`; false when the peer
-// closes first. Bytes are taken in portions, so an announced length is never
+// closes first, ETcpTimeout when the deadline passes first, however slowly the
+// bytes come. Bytes are taken in portions, so an announced length is never
 // reserved ahead of what arrives.
-bool ReceiveUpTo(TTcpSocket& socket, TBytes& bytes, std::size_t total, TTcpTimeout timeout);
+bool ReceiveUpTo(TTcpSocket& socket, TBytes& bytes, std::size_t total, TTcpDeadline deadline);
 
 } // namespace typ

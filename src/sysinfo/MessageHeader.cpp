@@ -83,7 +83,7 @@ TBinaryParts ParseBinaryMessage(const TBytes& message) {
     parts.ClientId = ReadGuid(message, kClientIdOffset);
     parts.Body.assign(message.begin() + kMessageHeaderSize, message.end());
     if ((message[kFlagsOffset] & kCompressedFlag) != 0)
-        parts.Body = Inflate(parts.Body, kInflateLimit);
+        parts.Body = Inflate(parts.Body, kAnswerLimit);
     return parts;
 }
 

@@ -14,9 +14,6 @@ enum class TMessageType : std::uint8_t { Message = 0, Exception = 1, Event = 2 }
 inline constexpr std::size_t kMessageHeaderSize = 28;
 // Bodies of this many bytes or more travel compressed.
 inline constexpr std::size_t kCompressionThreshold = 4096;
-// The most a received body may inflate to: generous for any record the service
-// keeps, yet bounded so that a damaged or hostile stream cannot exhaust memory.
-inline constexpr std::size_t kInflateLimit = 256u * 1024u * 1024u;
 
 // A binary message taken apart: the body is already inflated.
 struct TBinaryParts {
@@ -27,11 +24,13 @@ struct TBinaryParts {
 
 // The 28-byte header ("RO107", flags, type, reserved, user data, client
 // identifier) followed by the body, compressed when it reaches the threshold.
+// Throws ERemoteError for a body too long to send (see Compress).
 TBytes BuildBinaryMessage(TMessageType type, const TGuid& clientId, const TBytes& body);
 
 // Checks the signature, reads the header and inflates the body when its flag
-// says so. Throws ERemoteError with the header error, "Stream read error" for a
-// truncated header, or zlib's error.
+// says so, up to kAnswerLimit bytes. Throws ERemoteError with the header
+// error, "Stream read error" for a truncated header, zlib's error, or "answer
+// too large".
 TBinaryParts ParseBinaryMessage(const TBytes& message);
 
 } // namespace typ

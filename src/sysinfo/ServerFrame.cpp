@@ -13,9 +13,16 @@ TBytes FrameLengthField(std::size_t payloadSize) {
     return EncodeFrameLength(static_cast<std::uint32_t>(payloadSize));
 }
 
+TBytes Framed(const TBytes& payload) {
+    TBytes frame = FrameLengthField(payload.size());
+    frame.insert(frame.end(), payload.begin(), payload.end());
+    return frame;
+}
+
 std::optional<TBytes> ReceiveFrame(TTcpSocket& socket, TTcpTimeout timeout) {
+    const TTcpDeadline deadline = DeadlineIn(timeout);
     TBytes field;
-    if (!ReceiveUpTo(socket, field, kFrameLengthSize, timeout)) {
+    if (!ReceiveUpTo(socket, field, kFrameLengthSize, deadline)) {
         if (field.empty())
             return std::nullopt;
         throw ERemoteError("Connection closed inside a frame's length");
@@ -24,16 +31,14 @@ std::optional<TBytes> ReceiveFrame(TTcpSocket& socket, TTcpTimeout timeout) {
     if (length >= kFrameLimit)
         throw ERemoteError("Invalid frame length " + std::to_string(length));
     TBytes payload;
-    if (!ReceiveUpTo(socket, payload, length, timeout))
+    if (!ReceiveUpTo(socket, payload, length, deadline))
         throw ERemoteError("Connection closed after " + std::to_string(payload.size()) +
                            " of the " + std::to_string(length) + " bytes of a frame");
     return payload;
 }
 
 void SendFrame(TTcpSocket& socket, const TBytes& payload, TTcpTimeout timeout) {
-    TBytes frame = FrameLengthField(payload.size());
-    frame.insert(frame.end(), payload.begin(), payload.end());
-    socket.SendAll(frame, timeout);
+    socket.SendAll(Framed(payload), timeout);
 }
 
 } // namespace typ

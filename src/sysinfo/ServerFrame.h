@@ -15,9 +15,12 @@ namespace typ {
 // or more.
 TBytes FrameLengthField(std::size_t payloadSize);
 
+// The length field followed by the payload.
+TBytes Framed(const TBytes& payload);
+
 // One whole frame's payload; nothing when the peer closes before sending a
 // single byte. A peer that closes inside the frame, or announces a length of
-// 2^31 or more, raises ERemoteError; each wait for bytes lasts at most
+// 2^31 or more, raises ERemoteError; the whole frame must arrive within
 // `timeout` (ETcpTimeout). Bytes are taken in portions, so an announced length
 // is never reserved ahead of what arrives.
 std::optional<TBytes> ReceiveFrame(TTcpSocket& socket, TTcpTimeout timeout);

@@ -2,6 +2,7 @@
 
 #include "charconv/UnicodeBytes.h"
 #include "environment/StrUtils.h"
+#include "logging/ManagedLogFile.h"
 #include "platform/Clock.h"
 #include "platform/ServiceState.h"
 #include "sysinfo/ServicesIni.h"
@@ -11,6 +12,9 @@ namespace {
 
 // The state is asked this many times at most while the service is stopped.
 constexpr int kMaxQueries = 4;
+// The longest wait between queries: the editor's only thread waits, so a
+// mistyped setting must not freeze it for hours.
+constexpr int kMaxWait = 60 * 1000;
 
 const std::u16string kNotReadable =
     u"No fue posible evaluar el estado del Servicio de Informaci\u00f3n del Sistema. \r\n"
@@ -30,6 +34,27 @@ std::uint8_t QueryState() {
         Raise(kNotReadable);
     }
     return state;
+}
+
+// The check must not fail because of its log: a log that cannot be written
+// loses the line.
+void LogTech(const std::u16string& text) {
+    try {
+        TManagedLogFile::Write(ltTech, text);
+    } catch (const std::exception&) {
+        return;
+    }
+}
+
+// The configured wait, at most kMaxWait; a capped value is logged.
+int ReattemptsWait() {
+    const int wait = ReadReattemptsSleep();
+    if (wait <= kMaxWait) {
+        return wait;
+    }
+    LogTech(u"ReattemptsSleep de " + ServicesIniPath() + u" (" + IntToStr(wait / 1000) +
+            u" s) supera el m\u00e1ximo; se esperan " + IntToStr(kMaxWait / 1000) + u" s");
+    return kMaxWait;
 }
 
 } // namespace
@@ -62,7 +87,7 @@ void CheckSysInfoService() {
     // asked again.
     for (int query = 1; state == kServiceStopped; ++query) {
         if (wait == 0) {
-            wait = ReadReattemptsSleep();
+            wait = ReattemptsWait();
         }
         if (wait > 0) {
             Clock().Sleep(wait);

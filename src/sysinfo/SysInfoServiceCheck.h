@@ -21,7 +21,8 @@ std::u16string ServiceStateName(std::uint8_t state);
 
 // Makes sure the service runs before a call: a stopped service is asked again
 // up to four times in all, with the wait of ReadReattemptsSleep() after each
-// stopped answer (Clock().Sleep). Raises ESysInfoServiceState when the state
+// stopped answer (Clock().Sleep), capped at 60 seconds (the cap is logged as
+// ltTech). Raises ESysInfoServiceState when the state
 // cannot be read or the service does not end up running.
 void CheckSysInfoService();
 

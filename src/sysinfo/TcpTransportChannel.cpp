@@ -31,9 +31,9 @@ TBytes Frame(const TBytes& payload) {
     return frame;
 }
 
-std::uint32_t ReceiveLength(TTcpSocket& socket, std::chrono::milliseconds timeout) {
+std::uint32_t ReceiveLength(TTcpSocket& socket, TTcpDeadline deadline) {
     TBytes field;
-    if (!ReceiveUpTo(socket, field, kFrameLengthSize, timeout))
+    if (!ReceiveUpTo(socket, field, kFrameLengthSize, deadline))
         throw ERemoteError("Connection closed gracefully before the service answered");
     const std::uint32_t length = DecodeFrameLength(field);
     if (length >= kFrameLimit)
@@ -41,9 +41,9 @@ std::uint32_t ReceiveLength(TTcpSocket& socket, std::chrono::milliseconds timeou
     return length;
 }
 
-TBytes ReceivePayload(TTcpSocket& socket, std::uint32_t length, std::chrono::milliseconds timeout) {
+TBytes ReceivePayload(TTcpSocket& socket, std::uint32_t length, TTcpDeadline deadline) {
     TBytes payload;
-    if (!ReceiveUpTo(socket, payload, length, timeout))
+    if (!ReceiveUpTo(socket, payload, length, deadline))
         throw ERemoteError("Connection closed gracefully after " + std::to_string(payload.size()) +
                            " of the " + std::to_string(length) + " bytes of the response");
     return payload;
@@ -56,11 +56,15 @@ TTcpTransportChannel::TTcpTransportChannel(std::uint16_t port, std::chrono::mill
 
 TBytes TTcpTransportChannel::Dispatch(const TBytes& request) {
     const TBytes frame = Frame(request);
+    // One deadline for the whole call, so that a peer pacing its bytes cannot
+    // stretch it wait by wait.
+    const TTcpDeadline deadline = DeadlineIn(FTimeout);
     try {
-        const auto socket = TcpNetwork().Connect(std::string(kSysInfoHost), FPort, FTimeout);
-        socket->SendAll(frame, FTimeout);
-        const std::uint32_t length = ReceiveLength(*socket, FTimeout);
-        TBytes response = ReceivePayload(*socket, length, FTimeout);
+        const auto socket =
+            TcpNetwork().Connect(std::string(kSysInfoHost), FPort, TimeLeft(deadline));
+        socket->SendAll(frame, TimeLeft(deadline));
+        const std::uint32_t length = ReceiveLength(*socket, deadline);
+        TBytes response = ReceivePayload(*socket, length, deadline);
         socket->Close();
         return response;
     } catch (const ETcpTimeout&) {

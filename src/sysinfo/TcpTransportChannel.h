@@ -12,14 +12,15 @@ namespace typ {
 inline constexpr std::string_view kSysInfoHost = "127.0.0.1";
 inline constexpr std::uint16_t kSysInfoPort = 9097;
 
-// How long connecting, and each wait for the service to take or give bytes,
-// may last before the call fails instead of hanging.
+// How long a whole call (connecting, sending the request and receiving the
+// whole answer) may last before it fails instead of hanging.
 inline constexpr std::chrono::milliseconds kSysInfoTimeout{30000};
 
 // The TCP channel to the service: one connection per call, each direction a
 // frame of a 4-byte big-endian length and that many bytes of payload.
 // Failures raise ERemoteError with the TCP layer's text, or the channel's own
-// for a time limit passed, a connection closed early or a frame too long.
+// for the call's time limit passed, a connection closed early or a frame too
+// long.
 class TTcpTransportChannel final : public TTransportChannel {
 public:
     explicit TTcpTransportChannel(std::uint16_t port = kSysInfoPort,

@@ -1,5 +1,7 @@
 #include "DoubleClient.h"
+#include "PeakMemory.h"
 #include "SysInfoDouble.h"
+#include "sysinfo/Compression.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -56,6 +58,27 @@ TEST_F(DoubleMisbehaviour, NeverAnswerHoldsUntilTheClientGivesUp) {
     EXPECT_EQ(GetClientFailure(300ms), "Connection timed out waiting for the service (0.3 s)");
     Double.SetMisbehaviour(TDoubleMisbehaviour::None);
     EXPECT_EQ(GetClientFailure(), "");
+}
+
+// Each byte comes well within the time limit, yet the whole answer would take
+// over half a minute: the limit is the call's, not each wait's.
+TEST_F(DoubleMisbehaviour, TrickledAnswerFailsAtTheDeadlineOfTheWholeCall) {
+    Double.SetMisbehaviour(TDoubleMisbehaviour::Trickle);
+    Double.SetTrickleInterval(150ms);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(GetClientFailure(1000ms), "Connection timed out waiting for the service (1 s)");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 6s) << "bounded by the deadline";
+}
+
+// The bomb inflates to 128 MiB and announces 3 GiB; a client that trusted
+// either would grow by far more than twice the answer limit.
+TEST_F(DoubleMisbehaviour, BombIsRefusedWithoutBallooning) {
+    Double.SetMisbehaviour(TDoubleMisbehaviour::Bomb);
+    const std::size_t before = PeakMemoryBytes();
+    ASSERT_GT(before, 0u) << "the peak memory cannot be read here";
+    const std::string failure = GetClientFailure();
+    EXPECT_NE(failure.find("answer too large"), std::string::npos) << failure;
+    EXPECT_LT(PeakMemoryBytes() - before, 2 * kAnswerLimit);
 }
 
 // Both are valid forms of a response that the client must accept.

@@ -111,7 +111,11 @@ TEST(ChannelEnvelope, CompressedCountMustMatchTheStream) {
     EXPECT_EQ(UnwrapEnvelope(withCount(1000)), message);
     EXPECT_EQ(UnwrapError(withCount(999)).rfind("zlib error", 0), 0u);
     EXPECT_EQ(UnwrapError(withCount(1001)), "zlib error: stream shorter than announced");
-    EXPECT_EQ(UnwrapError(withCount(0xFFFFFFFFu)), "zlib error: stream shorter than announced");
+    EXPECT_EQ(UnwrapError(withCount(16u << 20)), "zlib error: stream shorter than announced");
+    EXPECT_EQ(UnwrapError(withCount((16u << 20) + 1)),
+              "Response refused, answer too large (16777217 bytes announced, over 16777216)");
+    EXPECT_EQ(UnwrapError(withCount(0xFFFFFFFFu)),
+              "Response refused, answer too large (4294967295 bytes announced, over 16777216)");
     TBytes damaged = withCount(1000);
     damaged[damaged.size() / 2] ^= 0xFF;
     EXPECT_EQ(UnwrapError(damaged).rfind("zlib error", 0), 0u);

@@ -52,6 +52,14 @@ TEST(SysInfoMessage, BodiesFrom4096BytesOnAreCompressed) {
     EXPECT_EQ(ParseBinaryMessage(at).Body, Body(4096));
 }
 
+TEST(SysInfoMessage, ABodyInflatingBeyondSixteenMiBIsRefused) {
+    const TBytes atLimit(16u << 20, 0x5A);
+    EXPECT_EQ(ParseBinaryMessage(Header(1, 0) + Compress(atLimit)).Body, atLimit);
+    const TBytes beyond = Header(1, 0) + Compress(TBytes((16u << 20) + 1, 0x5A));
+    EXPECT_EQ(ErrorOf([&] { ParseBinaryMessage(beyond); }),
+              "Response refused, answer too large (over 16777216 bytes)");
+}
+
 TEST(SysInfoMessage, ACompressedFlagInflatesEvenAShortBody) {
     const TBytes message = Header(1, 0) + Compress(Bytes({1, 2, 3}));
     EXPECT_EQ(ParseBinaryMessage(message).Body, Bytes({1, 2, 3}));

@@ -129,5 +129,18 @@ TEST_F(SysInfoServiceCheck, NegativeWaitIsNoWaitAndHugeOnesAreBounded) {
     EXPECT_EQ(ReadReattemptsSleep(), 2147483000);
 }
 
+TEST_F(SysInfoServiceCheck, WaitsLongerThanAMinuteAreCappedAndTheCapIsLogged) {
+    WriteBytes(FSandbox.LogIni(), "[LogFileHelp]\r\n[GLOBAL]\r\nArchivo_Texto_Nivel=39\r\n");
+    WriteBytes(Ini(), "[SysInfoService]\r\nReattemptsSleep=2000\r\n");
+    const test::TFakeServiceState state({kServiceStopped});
+    EXPECT_EQ(Call(), NotRunningResult(u"detenido"));
+    EXPECT_EQ(FClock.Waits, (std::vector<int>{60000, 60000, 60000, 60000}));
+    const std::vector<std::string> logged = test::TechMessages(FSandbox.ProgramLog());
+    ASSERT_EQ(logged.size(), 1u);
+    EXPECT_NE(logged[0].find("ReattemptsSleep"), std::string::npos) << logged[0];
+    EXPECT_NE(logged[0].find("(2000 s)"), std::string::npos) << logged[0];
+    EXPECT_NE(logged[0].find("se esperan 60 s"), std::string::npos) << logged[0];
+}
+
 } // namespace
 } // namespace typ

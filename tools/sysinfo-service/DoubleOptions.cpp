@@ -13,6 +13,8 @@ constexpr std::pair<const char*, TDoubleMisbehaviour> kSwitches[] = {
     {"--compressed-short", TDoubleMisbehaviour::CompressedShort},
     {"--exceptions", TDoubleMisbehaviour::ExceptionForAll},
     {"--never-answer", TDoubleMisbehaviour::NeverAnswer},
+    {"--trickle", TDoubleMisbehaviour::Trickle},
+    {"--bomb", TDoubleMisbehaviour::Bomb},
 };
 
 constexpr long long kMaxDelay = 24 * 3600 * 1000;
@@ -107,6 +109,8 @@ const char* DoubleUsage() {
            "  --compressed-short  comprime también las respuestas cortas\n"
            "  --exceptions        responde una excepción a cada llamada\n"
            "  --never-answer      acepta la llamada y no responde nunca\n"
+           "  --trickle           envía la respuesta byte a byte, uno cada 3 segundos\n"
+           "  --bomb              responde un sobre comprimido pequeño que anuncia 3 GiB\n"
            "  --install           (Windows) instala el servicio VnSysInfoService con estas\n"
            "                      opciones, de inicio manual\n"
            "  --uninstall         (Windows) detiene y elimina el servicio VnSysInfoService\n"

@@ -84,6 +84,12 @@ void TSysInfoDouble::SendAnswer(TTcpSocket& socket, const TBytes& answer,
     case TDoubleMisbehaviour::Unenciphered:
         SendFrame(socket, answer, kPeerTimeout);
         return;
+    case TDoubleMisbehaviour::Trickle:
+        Trickle(socket, WrapEnvelope(answer));
+        return;
+    case TDoubleMisbehaviour::Bomb:
+        SendFrame(socket, dbl::BombPayload(), kPeerTimeout);
+        return;
     case TDoubleMisbehaviour::CompressedShort:
         SendFrame(socket, WrapEnvelope(dbl::CompressedBodyMessage(answer)), kPeerTimeout);
         return;
@@ -104,6 +110,16 @@ void TSysInfoDouble::HoldUnanswered(TTcpSocket& socket) {
         } catch (const ETcpTimeout&) {
             continue;
         }
+    }
+}
+
+// Until the whole frame is out, the client leaves (the send fails) or the
+// double stops.
+void TSysInfoDouble::Trickle(TTcpSocket& socket, const TBytes& payload) {
+    for (const std::uint8_t byte : Framed(payload)) {
+        socket.SendAll(std::span<const std::uint8_t>(&byte, 1), kPeerTimeout);
+        if (!WaitUnlessStopping(std::chrono::milliseconds(FTrickleMs.load())))
+            return;
     }
 }
 

@@ -24,7 +24,12 @@ enum class TDoubleMisbehaviour {
     CompressedShort, // the short body compressed and flagged so (valid)
     ExceptionForAll, // an exception response (EVnSysInfoError) for every call
     NeverAnswer,     // reads the request, then holds the connection unanswered
+    Trickle,         // the answer's frame one byte at a time, a pause after each
+    Bomb,            // a small compressed envelope that announces gigabytes
 };
+
+// The pause between the bytes of a trickled answer, unless set otherwise.
+inline constexpr std::chrono::milliseconds kDefaultTrickleInterval{3000};
 
 // A stand-in for the system-information service: listens on 127.0.0.1 and
 // serves, on a thread of its own, one connection after another: one request
@@ -49,6 +54,8 @@ public:
     void SetMisbehaviour(TDoubleMisbehaviour misbehaviour) { FMisbehaviour = misbehaviour; }
     // Each answer waits this long before it is sent; 0 for none.
     void SetDelay(std::chrono::milliseconds delay) { FDelayMs = delay.count(); }
+    // The pause after each byte of a trickled answer.
+    void SetTrickleInterval(std::chrono::milliseconds interval) { FTrickleMs = interval.count(); }
     // While paused, every connection is closed at once without an answer.
     void SetPaused(bool paused) { FPaused = paused; }
 
@@ -63,6 +70,7 @@ private:
     void ServeConnection(TTcpSocket& socket);
     void SendAnswer(TTcpSocket& socket, const TBytes& answer, TDoubleMisbehaviour misbehaviour);
     void HoldUnanswered(TTcpSocket& socket);
+    void Trickle(TTcpSocket& socket, const TBytes& payload);
     // False when stopped before the time was up.
     bool WaitUnlessStopping(std::chrono::milliseconds duration);
 
@@ -71,6 +79,7 @@ private:
     std::uint16_t FPort = 0;
     std::atomic<TDoubleMisbehaviour> FMisbehaviour{TDoubleMisbehaviour::None};
     std::atomic<long long> FDelayMs{0};
+    std::atomic<long long> FTrickleMs{kDefaultTrickleInterval.count()};
     std::atomic<bool> FPaused{false};
     std::atomic<bool> FStopping{false};
     std::mutex FWaitLock;

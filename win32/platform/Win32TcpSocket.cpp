@@ -8,8 +8,6 @@
 namespace typ {
 namespace {
 
-using TDeadline = std::chrono::steady_clock::time_point;
-
 // Winsock reports numbers only; these are the texts of the codes a client of
 // the loopback address can meet.
 const char* ErrorText(int error) {
@@ -71,7 +69,7 @@ void MakeNonBlocking(SOCKET socket) {
     Check(ioctlsocket(socket, FIONBIO, &nonBlocking));
 }
 
-timeval TimeLeft(TDeadline deadline) {
+timeval SelectTimeLeft(TTcpDeadline deadline) {
     const auto left = std::chrono::duration_cast<std::chrono::microseconds>(
         deadline - std::chrono::steady_clock::now());
     const long long micros = left.count() > 0 ? left.count() : 0;
@@ -80,17 +78,16 @@ timeval TimeLeft(TDeadline deadline) {
 
 enum class TWaitKind { Read, Write };
 
-// Waits until the socket is ready or the time is up. A connection attempt
-// that fails shows in the exception set, as does a broken connection.
-void WaitFor(SOCKET socket, TWaitKind kind, TTcpTimeout timeout) {
-    const TDeadline deadline = std::chrono::steady_clock::now() + timeout;
+// Waits until the socket is ready or the deadline has passed. A connection
+// attempt that fails shows in the exception set, as does a broken connection.
+void WaitFor(SOCKET socket, TWaitKind kind, TTcpDeadline deadline) {
     fd_set ready;
     fd_set failed;
     FD_ZERO(&ready);
     FD_ZERO(&failed);
     FD_SET(socket, &ready);
     FD_SET(socket, &failed);
-    timeval left = TimeLeft(deadline);
+    timeval left = SelectTimeLeft(deadline);
     const int count = kind == TWaitKind::Read ? select(0, &ready, nullptr, &failed, &left)
                                               : select(0, nullptr, &ready, &failed, &left);
     if (count == SOCKET_ERROR)
@@ -116,19 +113,21 @@ public:
     TWin32TcpSocket& operator=(const TWin32TcpSocket&) = delete;
 
     void SendAll(std::span<const std::uint8_t> bytes, TTcpTimeout timeout) override {
+        const TTcpDeadline deadline = DeadlineIn(timeout);
         while (!bytes.empty()) {
             const int sent = send(FSocket, reinterpret_cast<const char*>(bytes.data()),
                                   Portion(bytes.size()), 0);
             if (sent != SOCKET_ERROR)
                 bytes = bytes.subspan(static_cast<std::size_t>(sent));
             else if (WouldBlock())
-                WaitFor(FSocket, TWaitKind::Write, timeout);
+                WaitFor(FSocket, TWaitKind::Write, deadline);
             else
                 Fail();
         }
     }
 
     std::size_t ReceiveSome(std::span<std::uint8_t> buffer, TTcpTimeout timeout) override {
+        const TTcpDeadline deadline = DeadlineIn(timeout);
         for (;;) {
             const int got =
                 recv(FSocket, reinterpret_cast<char*>(buffer.data()), Portion(buffer.size()), 0);
@@ -136,7 +135,7 @@ public:
                 return static_cast<std::size_t>(got);
             if (!WouldBlock())
                 Fail();
-            WaitFor(FSocket, TWaitKind::Read, timeout);
+            WaitFor(FSocket, TWaitKind::Read, deadline);
         }
     }
 
@@ -195,7 +194,7 @@ void ConnectWithin(SOCKET socket, const sockaddr_in& address, TTcpTimeout timeou
         return;
     if (!WouldBlock())
         Fail();
-    WaitFor(socket, TWaitKind::Write, timeout);
+    WaitFor(socket, TWaitKind::Write, DeadlineIn(timeout));
     int error = 0;
     int length = sizeof error;
     Check(getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length));
@@ -235,13 +234,14 @@ public:
 
 private:
     SOCKET AcceptOrWait(TTcpTimeout timeout) {
+        const TTcpDeadline deadline = DeadlineIn(timeout);
         for (;;) {
             const SOCKET accepted = accept(FSocket.Get(), nullptr, nullptr);
             if (accepted != INVALID_SOCKET)
                 return accepted;
             if (!WouldBlock() && WSAGetLastError() != WSAECONNRESET)
                 Fail();
-            WaitFor(FSocket.Get(), TWaitKind::Read, timeout);
+            WaitFor(FSocket.Get(), TWaitKind::Read, deadline);
         }
     }
 

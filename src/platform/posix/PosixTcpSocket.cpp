@@ -1,7 +1,9 @@
 #include "platform/TcpSocket.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <netdb.h>
@@ -12,8 +14,6 @@
 
 namespace typ {
 namespace {
-
-using TDeadline = std::chrono::steady_clock::time_point;
 
 [[noreturn]] void FailWith(int error) {
     throw ETcpError("Socket error " + std::to_string(error) + ": " + std::strerror(error));
@@ -33,18 +33,12 @@ void MakeNonBlocking(int fd) {
     Check(fcntl(fd, F_SETFL, Check(fcntl(fd, F_GETFL)) | O_NONBLOCK));
 }
 
-int MillisecondsLeft(TDeadline deadline) {
-    const auto left =
-        std::chrono::duration_cast<TTcpTimeout>(deadline - std::chrono::steady_clock::now());
-    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
-}
-
-// Waits until the socket is ready for `events` or the time is up.
-void WaitFor(int fd, short events, TTcpTimeout timeout) {
-    const TDeadline deadline = std::chrono::steady_clock::now() + timeout;
+// Waits until the socket is ready for `events` or the deadline has passed.
+void WaitFor(int fd, short events, TTcpDeadline deadline) {
     for (;;) {
         pollfd entry{fd, events, 0};
-        const int ready = poll(&entry, 1, MillisecondsLeft(deadline));
+        const long long left = std::min<long long>(TimeLeft(deadline).count(), INT_MAX);
+        const int ready = poll(&entry, 1, static_cast<int>(left));
         if (ready > 0)
             return;
         if (ready == 0)
@@ -67,24 +61,26 @@ public:
     TPosixTcpSocket& operator=(const TPosixTcpSocket&) = delete;
 
     void SendAll(std::span<const std::uint8_t> bytes, TTcpTimeout timeout) override {
+        const TTcpDeadline deadline = DeadlineIn(timeout);
         while (!bytes.empty()) {
             const ssize_t sent = send(FFd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
             if (sent >= 0)
                 bytes = bytes.subspan(static_cast<std::size_t>(sent));
             else if (WouldBlock(errno))
-                WaitFor(FFd, POLLOUT, timeout);
+                WaitFor(FFd, POLLOUT, deadline);
             else if (errno != EINTR)
                 Fail();
         }
     }
 
     std::size_t ReceiveSome(std::span<std::uint8_t> buffer, TTcpTimeout timeout) override {
+        const TTcpDeadline deadline = DeadlineIn(timeout);
         for (;;) {
             const ssize_t got = recv(FFd, buffer.data(), buffer.size(), 0);
             if (got >= 0)
                 return static_cast<std::size_t>(got);
             if (WouldBlock(errno))
-                WaitFor(FFd, POLLIN, timeout);
+                WaitFor(FFd, POLLIN, deadline);
             else if (errno != EINTR)
                 Fail();
         }
@@ -142,7 +138,7 @@ void ConnectWithin(int fd, const sockaddr_in& address, TTcpTimeout timeout) {
         return;
     if (errno != EINPROGRESS && errno != EINTR)
         Fail();
-    WaitFor(fd, POLLOUT, timeout);
+    WaitFor(fd, POLLOUT, DeadlineIn(timeout));
     int error = 0;
     socklen_t length = sizeof error;
     Check(getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length));
@@ -173,12 +169,13 @@ public:
     }
 
     std::unique_ptr<TTcpSocket> Accept(TTcpTimeout timeout) override {
+        const TTcpDeadline deadline = DeadlineIn(timeout);
         for (;;) {
             const int fd = accept4(FSocket.Get(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
             if (fd >= 0)
                 return std::make_unique<TPosixTcpSocket>(fd);
             if (WouldBlock(errno))
-                WaitFor(FSocket.Get(), POLLIN, timeout);
+                WaitFor(FSocket.Get(), POLLIN, deadline);
             else if (errno != EINTR && errno != ECONNABORTED)
                 Fail();
         }
