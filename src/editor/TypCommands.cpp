@@ -1,6 +1,6 @@
 #include "editor/TypCommands.h"
 
-#include "editor/SafeFile.h"
+#include "editor/TemplateFiles.h"
 
 #include <system_error>
 
@@ -71,7 +71,7 @@ bool TTypTransfer::actExportarTypExecute(const TGridEditor& grid,
     std::error_code error;
     if (fs::exists(*chosen, error) && !confirmOverwrite(kOverwriteQuestion))
         return false;
-    WriteFileSafely(*chosen, EncodeTyp(grid.Editor().Text(), FEncoding));
+    WriteFileBytes(*chosen, EncodeTyp(grid.Editor().Text(), FEncoding));
     return true;
 }
 

@@ -25,6 +25,20 @@ std::u16string HeaderField(std::u16string_view name, const std::u16string& value
     return Format(u"%-15s %s", {name, value});
 }
 
+// The bytes whole or not at all: a write cut short is cut off again, so the
+// next attempt leaves no fragment of the line before the whole one.
+bool AppendWhole(TExclusiveFile& file, std::string_view bytes) {
+    const auto end = file.Size();
+    if (!end) {
+        return false;
+    }
+    if (file.Append(bytes)) {
+        return true;
+    }
+    file.Truncate(*end);
+    return false;
+}
+
 } // namespace
 
 bool TTextWriter::Write(TLogType aLogType, const std::u16string& aMessage) {
@@ -110,7 +124,7 @@ bool TTextWriter::AppendLine(const std::u16string& line) const {
         const std::u16string file = LogFilePath();
         for (int attempt = 1; attempt <= kAttempts; ++attempt) {
             const auto opened = FileSystem().OpenExclusive(file);
-            if (opened && opened->Append(bytes)) {
+            if (opened && AppendWhole(*opened, bytes)) {
                 return true;
             }
             if (attempt < kAttempts) {

@@ -9,8 +9,9 @@ namespace typ {
 
 // Writes entries as lines of a text log file shared with other threads and
 // processes: each line is appended under an exclusive open (up to four
-// attempts, 100 ms apart), a new file starts with a five-line header, and a
-// file past its size limit is set aside before the next line.
+// attempts, 100 ms apart; a failed attempt leaves no part of the line), a new
+// file starts with a five-line header, and a file past its size limit is set
+// aside before the next line.
 class TTextWriter : public TWriterLog {
 public:
     using TWriterLog::Write;

@@ -81,7 +81,7 @@ TEST_F(TyphostTest, SavesTheEditedTemplateAsDosBytes) {
                                "b  \r\ncdef")
         << "typed, padded, CR LF, no end mark";
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((FFolder + L"typ*.tmp").c_str(), &found);
+    HANDLE search = FindFirstFileW((FFolder + L"*.tmp").c_str(), &found);
     EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "no temporary file is left behind";
     FindClose(search);
 }

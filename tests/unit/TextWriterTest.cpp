@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <random>
 #include <set>
 #include <thread>
 
@@ -186,6 +187,101 @@ TEST_F(TextWriterTest, InitializeAppliesPresentKeysOrEveryKeyWhenGlobal) {
 
     FWriter.Initialize(u"", true);
     EXPECT_EQ(FWriter.PropText().Tabs(), u"-");
+}
+
+// A fake of the file system whose appends fail at random after writing a
+// seeded part of the line to the real file, as a full disk would; the rest is
+// the real file system.
+class TFakeCuttingFileSystem final : public TFileSystem {
+public:
+    explicit TFakeCuttingFileSystem(unsigned seed) : FRandom(seed) { SetFileSystem(this); }
+    ~TFakeCuttingFileSystem() override { SetFileSystem(nullptr); }
+    TFakeCuttingFileSystem(const TFakeCuttingFileSystem&) = delete;
+    TFakeCuttingFileSystem& operator=(const TFakeCuttingFileSystem&) = delete;
+
+    bool FileExists(const std::u16string& path) const override { return Real().FileExists(path); }
+    bool DirectoryExists(const std::u16string& path) const override {
+        return Real().DirectoryExists(path);
+    }
+    std::optional<std::uint64_t> FileSize(const std::u16string& path) const override {
+        return Real().FileSize(path);
+    }
+    std::optional<TDateTime> LastWriteTime(const std::u16string& path) const override {
+        return Real().LastWriteTime(path);
+    }
+    bool ForceDirectories(const std::u16string& path) const override {
+        return Real().ForceDirectories(path);
+    }
+    bool RenameFile(const std::u16string& from, const std::u16string& to) const override {
+        return Real().RenameFile(from, to);
+    }
+    bool RemoveFile(const std::u16string& path) const override { return Real().RemoveFile(path); }
+    std::string ReadWholeFile(const std::u16string& path) const override {
+        return Real().ReadWholeFile(path);
+    }
+    bool WriteWholeFile(const std::u16string& path, std::string_view bytes,
+                        std::string* reason) const override {
+        return Real().WriteWholeFile(path, bytes, reason);
+    }
+    std::unique_ptr<TExclusiveFile> OpenExclusive(const std::u16string& path) const override {
+        auto file = Real().OpenExclusive(path);
+        return file ? std::make_unique<TCuttingFile>(std::move(file), FRandom) : nullptr;
+    }
+    std::optional<std::string> VersionResource(const std::u16string& path) const override {
+        return Real().VersionResource(path);
+    }
+
+private:
+    class TCuttingFile final : public TExclusiveFile {
+    public:
+        TCuttingFile(std::unique_ptr<TExclusiveFile> file, std::mt19937& random)
+            : FFile(std::move(file)), FRandom(random) {}
+        std::optional<std::uint64_t> Size() override { return FFile->Size(); }
+        bool Append(std::string_view bytes) override {
+            if (FRandom() % 2 == 0) {
+                return FFile->Append(bytes);
+            }
+            FFile->Append(bytes.substr(0, FRandom() % bytes.size()));
+            return false;
+        }
+        bool Truncate(std::uint64_t size) override { return FFile->Truncate(size); }
+
+    private:
+        std::unique_ptr<TExclusiveFile> FFile;
+        std::mt19937& FRandom;
+    };
+
+    static TFileSystem& Real() { return SystemFileSystem(); }
+
+    mutable std::mt19937 FRandom;
+};
+
+// A fake clock whose waits between attempts take no time.
+class TFakeInstantClock final : public TClock {
+public:
+    TFakeInstantClock() { SetClock(this); }
+    ~TFakeInstantClock() override { SetClock(nullptr); }
+    TFakeInstantClock(const TFakeInstantClock&) = delete;
+    TFakeInstantClock& operator=(const TFakeInstantClock&) = delete;
+
+    TDateTime Now() const override { return kNoon; }
+    void Sleep(int) const override {}
+};
+
+TEST_F(TextWriterTest, AnAttemptCutShortLeavesNoFragmentBeforeTheWholeLine) {
+    const TFakeInstantClock clock;
+    const TFakeCuttingFileSystem fileSystem(20261209);
+    WriteBytes(LogFile(), ""); // no header: every line is an entry
+    std::vector<std::string> written;
+    for (int i = 0; i < 200; ++i) {
+        const std::u16string message = u"línea " + IntToStr(i);
+        if (FWriter.Write(ltAudit, message)) {
+            written.push_back(kStamp + " | 512345 | T_AUDI | " + Ansi(message));
+        }
+    }
+    EXPECT_GT(written.size(), 150u) << "a cut attempt is retried";
+    EXPECT_LT(written.size(), 200u) << "four cut attempts lose the line";
+    EXPECT_EQ(Lines(), written);
 }
 
 // Two threads, each with its own writer, append to one file at once. The

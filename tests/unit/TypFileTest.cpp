@@ -1,6 +1,6 @@
 #include "editor/TypFile.h"
 
-#include "editor/SafeFile.h"
+#include "editor/TemplateFiles.h"
 #include "editor/TypCommands.h"
 
 #include <chrono>

@@ -2,6 +2,8 @@
 
 #include "HostError.h"
 #include "SystemMessage.h"
+#include "charconv/UnicodeBytes.h"
+#include "platform/FileSystem.h"
 
 #include <memory>
 #include <windows.h>
@@ -21,28 +23,13 @@ TFileHandle OpenFile(const std::wstring& path, DWORD access, DWORD disposition) 
 }
 
 EHostError Failure(TExitCode code, const std::wstring& what, const std::wstring& path,
-                   DWORD error) {
-    return EHostError(code, what + L": " + path + L" (" + SystemMessage(error) + L")");
+                   const std::wstring& reason) {
+    return EHostError(code, what + L": " + path + L" (" + reason + L")");
 }
 
 EHostError ReadFailure(const std::wstring& path) {
-    return Failure(TExitCode::ReadFailed, L"No se puede leer el archivo", path, GetLastError());
-}
-
-EHostError WriteFailure(const std::wstring& path, DWORD error) {
-    return Failure(TExitCode::WriteFailed,
-                   L"No se pudo guardar la plantilla; el archivo queda como estaba", path, error);
-}
-
-std::wstring FolderOf(const std::wstring& path) {
-    const auto slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
-}
-
-bool WriteAll(HANDLE file, const std::string& bytes) {
-    DWORD written = 0;
-    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size() && FlushFileBuffers(file);
+    return Failure(TExitCode::ReadFailed, L"No se puede leer el archivo", path,
+                   SystemMessage(GetLastError()));
 }
 
 } // namespace
@@ -63,20 +50,12 @@ std::string ReadTemplateBytes(const std::wstring& path) {
 }
 
 void ReplaceTemplateBytes(const std::wstring& path, const std::string& bytes) {
-    wchar_t temporary[MAX_PATH];
-    if (!GetTempFileNameW(FolderOf(path).c_str(), L"typ", 0, temporary)) {
-        throw WriteFailure(path, GetLastError());
-    }
-    bool written = false;
-    {
-        const TFileHandle file = OpenFile(temporary, GENERIC_WRITE, TRUNCATE_EXISTING);
-        written = file && WriteAll(file.get(), bytes);
-    }
-    if (!written ||
-        !MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = GetLastError();
-        DeleteFileW(temporary);
-        throw WriteFailure(path, error);
+    std::string reason;
+    if (!FileSystem().WriteWholeFile(std::u16string(path.begin(), path.end()), bytes, &reason)) {
+        const std::u16string text = DecodeUtf8(reason);
+        throw Failure(TExitCode::WriteFailed,
+                      L"No se pudo guardar la plantilla; el archivo queda como estaba", path,
+                      std::wstring(text.begin(), text.end()));
     }
 }
 

@@ -1,12 +1,15 @@
+#include "charconv/UnicodeBytes.h"
 #include "platform/FileSystem.h"
 #include "platform/WideText.h"
 
 #include <algorithm>
+#include <string>
 #include <windows.h>
 
 namespace typ {
 namespace {
 
+using win::FromWide;
 using win::Wide;
 
 class TFileHandle {
@@ -43,14 +46,85 @@ class TWin32ExclusiveFile final : public TExclusiveFile {
 public:
     explicit TWin32ExclusiveFile(HANDLE handle) : FFile(handle) {}
 
+    std::optional<std::uint64_t> Size() override {
+        LARGE_INTEGER size{};
+        if (!GetFileSizeEx(FFile.Get(), &size)) {
+            return std::nullopt;
+        }
+        return static_cast<std::uint64_t>(size.QuadPart);
+    }
+
     bool Append(std::string_view bytes) override {
         return SetFilePointer(FFile.Get(), 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
                WriteAll(FFile.Get(), bytes);
     }
 
+    bool Truncate(std::uint64_t size) override {
+        LARGE_INTEGER position{};
+        position.QuadPart = static_cast<LONGLONG>(size);
+        return SetFilePointerEx(FFile.Get(), position, nullptr, FILE_BEGIN) &&
+               SetEndOfFile(FFile.Get());
+    }
+
 private:
     TFileHandle FFile;
 };
+
+bool Failed(std::string* reason, DWORD error) {
+    if (reason == nullptr) {
+        return false;
+    }
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::u16string text = buffer != nullptr ? FromWide(buffer, length) : std::u16string();
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r')) {
+        text.pop_back();
+    }
+    *reason = EncodeUtf8(text);
+    return false;
+}
+
+// The error of the call that just failed; a failure the system gave no
+// reason for still counts as one.
+DWORD LastError() {
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
+}
+
+// The old file opens as for writing in place: it is not read-only, nor held
+// by another. A missing file passes.
+DWORD CheckReplaceable(const std::u16string& path) {
+    const TFileHandle old(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    const DWORD error = old.Valid() ? ERROR_SUCCESS : LastError();
+    return error == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : error;
+}
+
+// A new file beside the target, named after it; `name` is set to its name.
+HANDLE CreateBeside(const std::u16string& path, std::u16string& name) {
+    for (unsigned attempt = 0;; ++attempt) {
+        name = path + u"." + DecodeUtf8(std::to_string(attempt)) + u".tmp";
+        HANDLE handle = CreateFileW(Wide(name), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
+            return handle;
+        }
+    }
+}
+
+// Writes and flushes the new file; the Windows error, or ERROR_SUCCESS.
+DWORD WriteNewFile(const std::u16string& path, std::string_view bytes, std::u16string& name) {
+    const TFileHandle file(CreateBeside(path, name));
+    if (!file.Valid()) {
+        name.clear();
+        return LastError();
+    }
+    return WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get()) ? ERROR_SUCCESS
+                                                                       : LastError();
+}
 
 std::optional<WIN32_FILE_ATTRIBUTE_DATA> Attributes(const std::u16string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -154,10 +228,28 @@ public:
         throw EFileError("Error al leer el archivo");
     }
 
-    bool WriteWholeFile(const std::u16string& path, std::string_view bytes) const override {
-        const TFileHandle file(CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
-        return file.Valid() && WriteAll(file.Get(), bytes);
+    // A rename within the folder that replaces the target: the file exists
+    // throughout, with the old content or the new.
+    bool WriteWholeFile(const std::u16string& path, std::string_view bytes,
+                        std::string* reason) const override {
+        DWORD error = CheckReplaceable(path);
+        if (error != ERROR_SUCCESS) {
+            return Failed(reason, error);
+        }
+        std::u16string temporary;
+        error = WriteNewFile(path, bytes, temporary);
+        if (error == ERROR_SUCCESS &&
+            !MoveFileExW(Wide(temporary), Wide(path),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            error = LastError();
+        }
+        if (error != ERROR_SUCCESS) {
+            if (!temporary.empty()) {
+                DeleteFileW(Wide(temporary));
+            }
+            return Failed(reason, error);
+        }
+        return true;
     }
 
     std::unique_ptr<TExclusiveFile> OpenExclusive(const std::u16string& path) const override {
@@ -185,7 +277,7 @@ public:
 
 } // namespace
 
-TFileSystem& FileSystem() {
+TFileSystem& SystemFileSystem() {
     static TWin32FileSystem fileSystem;
     return fileSystem;
 }

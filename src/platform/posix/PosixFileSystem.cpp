@@ -5,8 +5,10 @@
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
+#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace typ {
@@ -54,11 +56,72 @@ class TPosixExclusiveFile final : public TExclusiveFile {
 public:
     explicit TPosixExclusiveFile(int fd) : FFile(fd) {}
 
+    std::optional<std::uint64_t> Size() override {
+        struct stat info {};
+        if (fstat(FFile.Get(), &info) != 0) {
+            return std::nullopt;
+        }
+        return static_cast<std::uint64_t>(info.st_size);
+    }
+
     bool Append(std::string_view bytes) override {
         return lseek(FFile.Get(), 0, SEEK_END) >= 0 && WriteAll(FFile.Get(), bytes);
     }
 
+    bool Truncate(std::uint64_t size) override {
+        return ftruncate(FFile.Get(), static_cast<off_t>(size)) == 0;
+    }
+
 private:
+    TFileDescriptor FFile;
+};
+
+bool Failed(std::string* reason, int error) {
+    if (reason != nullptr) {
+        *reason = std::generic_category().message(error);
+    }
+    return false;
+}
+
+// A new file beside the target, named after it; removed on destruction
+// unless it has taken the target's place.
+class TNewFileBeside {
+public:
+    explicit TNewFileBeside(const std::string& target) : FFile(Create(target)) {}
+    ~TNewFileBeside() {
+        if (!FName.empty()) {
+            unlink(FName.c_str());
+        }
+    }
+    TNewFileBeside(const TNewFileBeside&) = delete;
+    TNewFileBeside& operator=(const TNewFileBeside&) = delete;
+
+    const TFileDescriptor& File() const { return FFile; }
+
+    // Flushes the content to disk and renames the file to the target.
+    bool Replace(const std::string& target) {
+        if (fsync(FFile.Get()) != 0 || rename(FName.c_str(), target.c_str()) != 0) {
+            return false;
+        }
+        FName.clear();
+        return true;
+    }
+
+private:
+    int Create(const std::string& target) {
+        for (unsigned attempt = 0;; ++attempt) {
+            FName = target + "." + std::to_string(attempt) + ".tmp";
+            const int fd = open(FName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd >= 0 || errno != EEXIST) {
+                if (fd < 0) {
+                    FName.clear();
+                }
+                return fd;
+            }
+        }
+    }
+
+    std::string FName;
     TFileDescriptor FFile;
 };
 
@@ -150,11 +213,25 @@ public:
         }
     }
 
-    bool WriteWholeFile(const std::u16string& path, std::string_view bytes) const override {
-        const TFileDescriptor file(
-            open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
-        return file.Valid() && file.Lock(LOCK_EX) && ftruncate(file.Get(), 0) == 0 &&
-               WriteAll(file.Get(), bytes);
+    bool WriteWholeFile(const std::u16string& path, std::string_view bytes,
+                        std::string* reason) const override {
+        const std::string target = NativePath(path);
+        // The old file is opened as for writing in place, and held until replaced.
+        const TFileDescriptor old(open(target.c_str(), O_WRONLY | O_CLOEXEC));
+        struct stat info {};
+        if (!old.Valid() && errno != ENOENT) {
+            return Failed(reason, errno);
+        }
+        if (old.Valid() && (!old.Lock(LOCK_EX) || fstat(old.Get(), &info) != 0)) {
+            return Failed(reason, errno);
+        }
+        TNewFileBeside replacement(target);
+        const int fd = replacement.File().Get();
+        if (!replacement.File().Valid() || (old.Valid() && fchmod(fd, info.st_mode & 07777) != 0) ||
+            !WriteAll(fd, bytes) || !replacement.Replace(target)) {
+            return Failed(reason, errno);
+        }
+        return true;
     }
 
     std::unique_ptr<TExclusiveFile> OpenExclusive(const std::u16string& path) const override {
@@ -176,7 +253,7 @@ public:
 
 } // namespace
 
-TFileSystem& FileSystem() {
+TFileSystem& SystemFileSystem() {
     static TPosixFileSystem fileSystem;
     return fileSystem;
 }
