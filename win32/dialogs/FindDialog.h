@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CallbackGuard.h"
+#include "dialogs/CallbackGuard.h"
 #include "editor/FindOptions.h"
 
 #include <array>

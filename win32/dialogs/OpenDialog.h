@@ -1,7 +1,8 @@
 #pragma once
 
-#include "CallbackGuard.h"
+#include "dialogs/CallbackGuard.h"
 
+#include <commdlg.h>
 #include <functional>
 #include <string>
 #include <vector>

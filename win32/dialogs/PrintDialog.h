@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CallbackGuard.h"
-#include "PrinterChoice.h"
+#include "dialogs/CallbackGuard.h"
+#include "dialogs/PrinterChoice.h"
 
 #include <functional>
 #include <windows.h>

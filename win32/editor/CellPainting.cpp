@@ -1,4 +1,4 @@
-#include "CellPainting.h"
+#include "editor/CellPainting.h"
 
 #include <vector>
 

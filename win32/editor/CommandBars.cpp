@@ -1,8 +1,8 @@
-#include "CommandBars.h"
+#include "editor/CommandBars.h"
 
-#include "CommandIds.h"
-#include "Panel.h"
-#include "WideText.h"
+#include "editor/CommandIds.h"
+#include "editor/Panel.h"
+#include "platform/WideText.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -204,11 +204,10 @@ void TCommandBars::Enable(TCommandId command, bool enabled) {
     const bool buttonEnabled = SendMessageW(FStandardBar, TB_ISBUTTONENABLED, id, 0) != 0;
     if (buttonEnabled != enabled)
         SendMessageW(FStandardBar, TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? TRUE : FALSE, 0));
-    for (const HWND button : FImportExportButtons) {
+    for (const HWND button : FImportExportButtons)
         if (static_cast<UINT>(GetDlgCtrlID(button)) == id &&
             (IsWindowEnabled(button) != 0) != enabled)
             EnableWindow(button, enabled);
-    }
 }
 
 void TCommandBars::Check(TCommandId command, bool checked) {

@@ -1,11 +1,12 @@
-#include "PageSizeDialog.h"
+#include "editor/PageSizeDialog.h"
 
-#include "EditorFont.h"
-#include "SpinField.h"
-#include "WideText.h"
-#include "WindowClass.h"
+#include "editor/EditorFont.h"
 #include "editor/PageSize.h"
 #include "editor/PageSizeDialogLayout.h"
+#include "editor/SpinField.h"
+#include "editor/WindowClass.h"
+#include "platform/HandleOwners.h"
+#include "platform/WideText.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -199,13 +200,11 @@ bool ShowPageSizeDialog(HWND owner, int& width, int& height) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
     TPageDialog dialog;
-    const HFONT font = CreateUiFont();
+    const TOwnedFont font(CreateUiFont());
     dialog.Window = CreateDialogWindow(owner, dialog);
-    if (dialog.Window == nullptr) {
-        DeleteObject(font);
+    if (dialog.Window == nullptr)
         return false;
-    }
-    AddControls(dialog, width, height, font);
+    AddControls(dialog, width, height, font.Get());
     const bool ownerWasEnabled = owner != nullptr && !EnableWindow(owner, FALSE);
     ShowWindow(dialog.Window, SW_SHOWNORMAL);
     SetForegroundWindow(dialog.Window);
@@ -215,7 +214,6 @@ bool ShowPageSizeDialog(HWND owner, int& width, int& height) {
     if (ownerWasEnabled)
         EnableWindow(owner, TRUE);
     DestroyWindow(dialog.Window);
-    DeleteObject(font);
     if (!dialog.Accepted)
         return false;
     width = dialog.Size.Width;

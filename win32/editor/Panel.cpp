@@ -1,6 +1,6 @@
-#include "Panel.h"
+#include "editor/Panel.h"
 
-#include "WindowClass.h"
+#include "editor/WindowClass.h"
 
 namespace typ::win {
 

@@ -1,6 +1,6 @@
-#include "PrintRender.h"
+#include "editor/PrintRender.h"
 
-#include "EditorFont.h"
+#include "editor/EditorFont.h"
 #include "editor/PrintLayout.h"
 #include "editor/ViewGeometry.h"
 

@@ -1,7 +1,7 @@
-#include "PrintTemplate.h"
+#include "editor/PrintTemplate.h"
 
-#include "CurrentPrinter.h"
-#include "PrintRender.h"
+#include "editor/CurrentPrinter.h"
+#include "editor/PrintRender.h"
 
 #include <windows.h>
 

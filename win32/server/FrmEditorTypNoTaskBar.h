@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditorWindow.h"
+#include "editor/EditorWindow.h"
 
 #include <cstdint>
 #include <exception>

@@ -1,6 +1,6 @@
-#include "MainWindow.h"
+#include "server/MainWindow.h"
 
-#include "WideText.h"
+#include "platform/WideText.h"
 #include "server/ServerError.h"
 #include "server/ServerTexts.h"
 

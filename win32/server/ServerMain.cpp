@@ -1,13 +1,13 @@
-#include "ServerMain.h"
+#include "server/ServerMain.h"
 
-#include "ComRuntime.h"
-#include "MainWindow.h"
-#include "ModuleFile.h"
-#include "Registrar.h"
-#include "TypeLibrary.h"
-#include "WideText.h"
+#include "platform/WideText.h"
+#include "server/ComRuntime.h"
+#include "server/MainWindow.h"
+#include "server/ModuleFile.h"
+#include "server/Registrar.h"
 #include "server/Registration.h"
 #include "server/StartMode.h"
+#include "server/TypeLibrary.h"
 
 #include <Vn_EditorTyp_h.h>
 #include <shellapi.h>
