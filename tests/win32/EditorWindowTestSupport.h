@@ -2,10 +2,10 @@
 
 #include "editor/EditorWindow.h"
 
+#include <windows.h>
 #include <functional>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 // Helpers of the editor window's tests: finding its parts, reading menus and
 // the status bar, pumping messages and typing through posted key messages.

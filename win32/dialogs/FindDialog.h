@@ -3,10 +3,10 @@
 #include "dialogs/CallbackGuard.h"
 #include "editor/FindOptions.h"
 
+#include <windows.h>
 #include <array>
 #include <functional>
 #include <string>
-#include <windows.h>
 
 // The common dialogs' declarations need <windows.h> first.
 #include <commdlg.h>

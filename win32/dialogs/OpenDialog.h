@@ -2,11 +2,11 @@
 
 #include "dialogs/CallbackGuard.h"
 
+#include <windows.h>
 #include <commdlg.h>
 #include <functional>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace typ::win {
 

@@ -3,8 +3,8 @@
 #include "dialogs/CallbackGuard.h"
 #include "dialogs/PrinterChoice.h"
 
-#include <functional>
 #include <windows.h>
+#include <functional>
 
 // The common dialogs' declarations need <windows.h> first.
 #include <commdlg.h>

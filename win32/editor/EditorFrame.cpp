@@ -89,11 +89,14 @@ void TfrmEditorTYP::TImpl::CreateForm() {
 }
 
 void TfrmEditorTYP::TImpl::CreateEditorArea() {
-    RulerArea = CreatePanel(Form, COLOR_BTNFACE, WS_VISIBLE);
-    EditorPanel = CreatePanel(RulerArea, COLOR_BTNFACE, WS_VISIBLE | WS_BORDER);
-    View = std::make_unique<TGridView>(EditorPanel, Grid);
-    TopRuler = std::make_unique<TRulerView>(RulerArea, TRulerKind::Horizontal, *View, Grid);
-    LeftRuler = std::make_unique<TRulerView>(RulerArea, TRulerKind::Vertical, *View, Grid);
+    RulerArea = std::make_unique<TPanel>(Form, COLOR_BTNFACE, WS_VISIBLE);
+    EditorPanel =
+        std::make_unique<TPanel>(RulerArea->Handle(), COLOR_BTNFACE, WS_VISIBLE | WS_BORDER);
+    View = std::make_unique<TGridView>(EditorPanel->Handle(), Grid);
+    TopRuler =
+        std::make_unique<TRulerView>(RulerArea->Handle(), TRulerKind::Horizontal, *View, Grid);
+    LeftRuler =
+        std::make_unique<TRulerView>(RulerArea->Handle(), TRulerKind::Vertical, *View, Grid);
 }
 
 void TfrmEditorTYP::TImpl::WireGrid() {
@@ -123,11 +126,11 @@ void TfrmEditorTYP::TImpl::Layout() {
     SendMessageW(StatusBar, WM_SIZE, 0, 0);
     const int areaHeight =
         std::max(static_cast<int>(client.bottom) - barHeight - WindowHeight(StatusBar), 0);
-    MoveWindow(RulerArea, 0, barHeight, width, areaHeight, TRUE);
-    MoveWindow(EditorPanel, kLeftStrip, kTopStrip, std::max(width - kLeftStrip, 0),
+    MoveWindow(RulerArea->Handle(), 0, barHeight, width, areaHeight, TRUE);
+    MoveWindow(EditorPanel->Handle(), kLeftStrip, kTopStrip, std::max(width - kLeftStrip, 0),
                std::max(areaHeight - kTopStrip, 0), TRUE);
     RECT editor;
-    GetClientRect(EditorPanel, &editor);
+    GetClientRect(EditorPanel->Handle(), &editor);
     MoveWindow(View->Handle(), 0, 0, editor.right, editor.bottom, TRUE);
     MoveWindow(TopRuler->Handle(), kLeftStrip, 0,
                std::max(editor.right - GetSystemMetrics(SM_CXVSCROLL), 0L) + kFrameBorders,

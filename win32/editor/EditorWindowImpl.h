@@ -6,16 +6,17 @@
 #include "editor/EditorWindow.h"
 #include "editor/GridView.h"
 #include "editor/Menus.h"
+#include "editor/Panel.h"
 #include "editor/RulerView.h"
 #include "editor/SearchCommands.h"
 #include "editor/TypCommands.h"
 #include "platform/HandleOwners.h"
 
+#include <windows.h>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace typ::win {
 
@@ -98,8 +99,8 @@ struct TfrmEditorTYP::TImpl {
     std::u16string DirComunes;
     HWND Form = nullptr;
     HWND StatusBar = nullptr;
-    HWND RulerArea = nullptr;
-    HWND EditorPanel = nullptr;
+    std::unique_ptr<TPanel> RulerArea;
+    std::unique_ptr<TPanel> EditorPanel;
     TOwnedFont UiFont;
     std::unique_ptr<TMenus> Menus;
     std::unique_ptr<TCommandBars> Bars;

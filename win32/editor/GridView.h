@@ -5,9 +5,9 @@
 #include "editor/WordWrap.h"
 #include "platform/HandleOwners.h"
 
+#include <windows.h>
 #include <bitset>
 #include <functional>
-#include <windows.h>
 
 namespace typ::win {
 

@@ -7,6 +7,7 @@
 #include "editor/WindowClass.h"
 #include "platform/HandleOwners.h"
 #include "platform/WideText.h"
+#include "platform/WindowProc.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -25,6 +26,9 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 struct TPageDialog {
+    // The dialog window's messages, through WindowProc.
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
     HWND Window = nullptr;
     HWND WidthField = nullptr;
     HWND HeightField = nullptr;
@@ -71,38 +75,31 @@ void PaintUpperPanel(HWND window) {
     EndPaint(window, &paint);
 }
 
-LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* dialog = reinterpret_cast<TPageDialog*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+LRESULT TPageDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCCALCSIZE: {
-        DefWindowProcW(window, message, wParam, lParam);
+        DefWindowProcW(Window, message, wParam, lParam);
         InflateRect(reinterpret_cast<RECT*>(lParam), -kBorderWidth, -kBorderWidth);
         return 0;
     }
     case WM_NCPAINT:
-        DefWindowProcW(window, message, wParam, lParam);
-        PaintBorder(window);
+        DefWindowProcW(Window, message, wParam, lParam);
+        PaintBorder(Window);
         return 0;
     case WM_PAINT:
-        PaintUpperPanel(window);
+        PaintUpperPanel(Window);
         return 0;
     case DM_GETDEFID:
         return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_COMMAND:
-        if (dialog != nullptr && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
-            Finish(*dialog, LOWORD(wParam) == IDOK);
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+            Finish(*this, LOWORD(wParam) == IDOK);
         return 0;
     case WM_CLOSE:
-        if (dialog != nullptr)
-            Finish(*dialog, false);
+        Finish(*this, false);
         return 0;
     default:
-        return DefWindowProcW(window, message, wParam, lParam);
+        return DefWindowProcW(Window, message, wParam, lParam);
     }
 }
 
@@ -160,7 +157,8 @@ void AddControls(TPageDialog& dialog, int width, int height, HFONT font) {
 }
 
 HWND CreateDialogWindow(HWND owner, TPageDialog& dialog) {
-    WNDCLASSEXW windowClass = WindowClass(kClassName, DialogProc, IDC_ARROW);
+    WNDCLASSEXW windowClass =
+        WindowClass(kClassName, WindowProc<TPageDialog, &TPageDialog::Window>, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     RegisterOnce(windowClass);
     RECT frame{0, 0, kClientWidth + 2 * kBorderWidth, kClientHeight + 2 * kBorderWidth};

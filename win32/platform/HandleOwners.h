@@ -1,7 +1,7 @@
 #pragma once
 
-#include <utility>
 #include <windows.h>
+#include <utility>
 
 namespace typ::win {
 

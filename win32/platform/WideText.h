@@ -1,8 +1,8 @@
 #pragma once
 
+#include <windows.h>
 #include <string>
 #include <string_view>
-#include <windows.h>
 
 // Text at the platform boundary: the core's UTF-16 strings are the platform's
 // wide strings; error messages travel as UTF-8.

@@ -1,9 +1,9 @@
 #include "platform/ServiceState.h"
 #include "platform/WideText.h"
 
+#include <windows.h>
 #include <memory>
 #include <type_traits>
-#include <windows.h>
 
 namespace typ {
 namespace {

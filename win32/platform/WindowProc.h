@@ -3,9 +3,9 @@
 #include "logging/ManagedLogFile.h"
 #include "platform/WideText.h"
 
+#include <windows.h>
 #include <exception>
 #include <string>
-#include <windows.h>
 
 namespace typ::win {
 

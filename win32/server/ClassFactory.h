@@ -2,9 +2,9 @@
 
 #include "server/ServerContext.h"
 
+#include <windows.h>
 #include <atomic>
 #include <unknwn.h>
-#include <windows.h>
 
 namespace typ::win {
 

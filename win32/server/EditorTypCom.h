@@ -3,11 +3,11 @@
 #include "server/FrmEditorTypNoTaskBar.h"
 #include "server/ServerContext.h"
 
+#include <windows.h>
 #include <Vn_EditorTyp_h.h>
 #include <atomic>
 #include <memory>
 #include <oaidl.h>
-#include <windows.h>
 
 namespace typ::win {
 

@@ -2,10 +2,10 @@
 
 #include "editor/EditorWindow.h"
 
+#include <windows.h>
 #include <cstdint>
 #include <exception>
 #include <string>
-#include <windows.h>
 
 namespace typ::win {
 

@@ -49,7 +49,8 @@ int Serve(HINSTANCE instance, TStartMode mode, const TServerTypeLibrary& library
                            Wide(ProgIdOf(Utf16(library.Name), Utf16(library.ClassName))), &lifetime,
                            nullptr};
     const TClassObjectRegistration registration(CLSID_EditorTypCom, context);
-    context.MainWindow = CreateMainWindow(instance, lifetime);
+    const TMainWindow mainWindow(instance, lifetime);
+    context.MainWindow = mainWindow.Handle();
     return RunMessageLoop();
 }
 
