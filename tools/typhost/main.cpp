@@ -11,12 +11,12 @@
 #include "charconv/CodePage850.h"
 #include "platform/WideText.h"
 
+#include <windows.h>
 #include <exception>
 #include <objbase.h>
 #include <optional>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace {
 
