@@ -36,7 +36,9 @@ private:
 using TOwnedFont = THandleOwner<HFONT, &DeleteObject>;
 using TOwnedBitmap = THandleOwner<HBITMAP, &DeleteObject>;
 using TOwnedBrush = THandleOwner<HBRUSH, &DeleteObject>;
-using TOwnedMemoryDc = THandleOwner<HDC, &DeleteDC>;
+using TOwnedPen = THandleOwner<HPEN, &DeleteObject>;
+// A device context of CreateDCW or CreateCompatibleDC (not of GetDC).
+using TOwnedDc = THandleOwner<HDC, &DeleteDC>;
 using TOwnedMenu = THandleOwner<HMENU, &DestroyMenu>;
 
 } // namespace typ::win
