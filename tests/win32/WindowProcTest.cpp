@@ -1,5 +1,6 @@
 #include "platform/WindowProc.h"
 
+#include "LogTestSupport.h"
 #include "editor/WindowClass.h"
 
 #include <gtest/gtest.h>
@@ -40,13 +41,28 @@ public:
     HWND Handle = nullptr;
 };
 
-TEST(WindowProc, AnErrorInAHandlerGetsTheDefaultAnswerAndTheWindowLivesOn) {
+// Each occurrence of `text` in the program's log.
+std::size_t Occurrences(const std::string& log, const std::string& text) {
+    std::size_t count = 0;
+    for (std::size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
+        ++count;
+    return count;
+}
+
+TEST(WindowProc, AnErrorInAHandlerIsLoggedGetsTheDefaultAnswerAndTheWindowLivesOn) {
+    const typ::test::TAppDataSandbox sandbox;
+    typ::test::WriteBytes(sandbox.LogIni(),
+                          "[LogFileHelp]\r\n[GLOBAL]\r\nArchivo_Texto_Nivel=1\r\n");
     TThrowingWindow window;
     ASSERT_NE(window.Handle, nullptr);
     EXPECT_EQ(SendMessageW(window.Handle, kThrowStd, 0, 0), 0);
     EXPECT_EQ(SendMessageW(window.Handle, kThrowOther, 0, 0), 0);
     EXPECT_TRUE(IsWindow(window.Handle));
     EXPECT_EQ(SendMessageW(window.Handle, kAnswer, 0, 0), 7);
+    const std::string log = typ::test::ReadBytes(sandbox.ProgramLog());
+    EXPECT_EQ(Occurrences(log, "#FALLA"), 2u) << log;
+    EXPECT_EQ(Occurrences(log, "Error en el procedimiento de ventana, mensaje 32768"), 1u) << log;
+    EXPECT_EQ(Occurrences(log, "Error en el procedimiento de ventana, mensaje 32769"), 1u) << log;
 }
 
 } // namespace
