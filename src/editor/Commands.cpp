@@ -108,6 +108,17 @@ TEnabling EnabledWhen(bool condition) {
 
 } // namespace
 
+// Checked as the table compiles: a row out of place, missing or extra fails
+// the build.
+constexpr bool InIdentifierOrder() {
+    for (std::size_t row = 0; row < kCommands.size(); ++row)
+        if (static_cast<std::size_t>(kCommands[row].Id) != row)
+            return false;
+    return kCommands.size() == static_cast<std::size_t>(actAyuda) + 1;
+}
+static_assert(InIdentifierOrder(),
+              "kCommands lists every command once, in the order of TCommandId");
+
 std::span<const TCommand> CommandTable() {
     return kCommands;
 }

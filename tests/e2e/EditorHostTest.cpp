@@ -2,8 +2,8 @@
 // IEditorTypCom, while a second thread plays the person at the keyboard.
 #include "EditorHost.h"
 
-#include "CommandIds.h"
 #include "ProcessRunner.h"
+#include "editor/CommandIds.h"
 
 #include <commctrl.h>
 #include <cstdio>
@@ -18,17 +18,15 @@ using namespace std::chrono_literals;
 
 std::wstring Lines(std::initializer_list<std::wstring> lines) {
     std::wstring text;
-    for (const auto& line : lines) {
+    for (const auto& line : lines)
         text += (&line == lines.begin() ? L"" : L"\r\n") + line;
-    }
     return text;
 }
 
 std::wstring Page(int width, int height) {
     std::wstring text;
-    for (int line = 0; line < height; ++line) {
+    for (int line = 0; line < height; ++line)
         text += (line ? L"\r\n" : L"") + std::wstring(static_cast<std::size_t>(width), L' ');
-    }
     return text;
 }
 
@@ -211,9 +209,8 @@ TEST_F(EditorHostTest, CarriesATenMegabyteTemplate) {
     const std::wstring line(100, L'x');
     std::wstring text;
     text.reserve(100'000 * 102);
-    for (int i = 0; i < 100'000; ++i) {
+    for (int i = 0; i < 100'000; ++i)
         text += (i ? L"\r\n" : L"") + line;
-    }
     text.pop_back(); // the last line one short: normalisation pads it
     TShowCall call;
     call.Caption = L"e2e vtable host large";

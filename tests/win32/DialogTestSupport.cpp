@@ -1,9 +1,9 @@
 #include "DialogTestSupport.h"
 
-#include "FindDialog.h"
 #include "PngWriter.h"
 #include "TestPrinter.h"
 #include "WindowCapture.h"
+#include "dialogs/FindDialog.h"
 
 #include <array>
 #include <commctrl.h>
@@ -59,9 +59,8 @@ TWhileShown* PendingWhileShown = nullptr;
 void CALLBACK LookForDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND dialog = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindShownDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog || !PendingWhileShown) {
+    if (!dialog || !PendingWhileShown)
         return;
-    }
     KillTimer(nullptr, timer);
     TWhileShown* pending = std::exchange(PendingWhileShown, nullptr);
     pending->Action(dialog);
@@ -69,9 +68,8 @@ void CALLBACK LookForDialog(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 LRESULT CALLBACK OwnerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (DispatchFindReplaceMessage(message, lParam)) {
+    if (DispatchFindReplaceMessage(message, lParam))
         return 0;
-    }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -88,11 +86,9 @@ const wchar_t* OwnerClass() {
 
 HWND NavigationToolTips(HWND dialog) {
     for (HWND bar = FindWindowExW(dialog, nullptr, TOOLBARCLASSNAMEW, nullptr); bar;
-         bar = FindWindowExW(dialog, bar, TOOLBARCLASSNAMEW, nullptr)) {
-        if (const auto tips = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0))) {
+         bar = FindWindowExW(dialog, bar, TOOLBARCLASSNAMEW, nullptr))
+        if (const auto tips = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0)))
             return tips;
-        }
-    }
     return nullptr;
 }
 
@@ -105,20 +101,16 @@ HWND HeaderOf(HWND dialog) {
 } // namespace
 
 const TControlShot* TDialogShot::Control(int id) const {
-    for (const TControlShot& control : Controls) {
-        if (control.Id == id && control.Parent == Dialog) {
+    for (const TControlShot& control : Controls)
+        if (control.Id == id && control.Parent == Dialog)
             return &control;
-        }
-    }
     return nullptr;
 }
 
 const TControlShot* TDialogShot::Captioned(const std::wstring& caption) const {
-    for (const TControlShot& control : Controls) {
-        if (control.Caption == caption) {
+    for (const TControlShot& control : Controls)
+        if (control.Caption == caption)
             return &control;
-        }
-    }
     return nullptr;
 }
 
@@ -225,9 +217,8 @@ TOwnerWindow::~TOwnerWindow() {
 void Pump() {
     MSG msg{};
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (IsFindReplaceDialogMessage(msg)) {
+        if (IsFindReplaceDialogMessage(msg))
             continue;
-        }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -236,9 +227,8 @@ void Pump() {
 bool PumpUntil(const std::function<bool()>& done) {
     const ULONGLONG deadline = GetTickCount64() + 5000;
     while (!done()) {
-        if (GetTickCount64() > deadline) {
+        if (GetTickCount64() > deadline)
             return false;
-        }
         Pump();
         Sleep(5);
     }

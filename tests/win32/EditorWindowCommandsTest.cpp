@@ -1,5 +1,5 @@
-#include "CommandIds.h"
 #include "EditorWindowTestSupport.h"
+#include "editor/CommandIds.h"
 
 #include <commctrl.h>
 #include <dlgs.h>
@@ -223,10 +223,9 @@ TEST_F(TTemplateFolder, ACancelledImportKeepsTheTextAndItsPage) {
 }
 
 HWND VisibleDialogOtherThan(HWND known) {
-    for (const HWND box : ThreadWindows(L"#32770")) {
+    for (const HWND box : ThreadWindows(L"#32770"))
         if (box != known && IsWindowVisible(box))
             return box;
-    }
     return nullptr;
 }
 

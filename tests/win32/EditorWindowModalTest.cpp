@@ -1,6 +1,8 @@
-#include "CommandIds.h"
 #include "EditorWindowTestSupport.h"
+#include "editor/CommandIds.h"
 
+#include <commdlg.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 namespace typ::win::test {
@@ -94,6 +96,31 @@ TEST(EditorWindowModal, AcceleratorsWorkInTheModalRunOfAMaximizedWindow) {
     form.ShowModal();
     EXPECT_TRUE(zoomed);
     EXPECT_EQ(form.Helps, 1);
+}
+
+// The accelerator takes F3's key-down, so the grid never sees the key-up that
+// refreshes the status: the command itself has to.
+TEST(EditorWindowModal, TheCaretPositionPanelFollowsAShortcutCommand) {
+    TModalForm form;
+    form.LoadText(u"uno dos\r\ntres dos");
+    std::wstring afterF3;
+    RunLater([&] {
+        SendMessageW(form.Handle(), WM_COMMAND, CommandMessageId(TCommandId::actBuscar), 0);
+        const std::vector<HWND> dialogs = ThreadWindows(L"#32770");
+        ASSERT_FALSE(dialogs.empty());
+        SetDlgItemTextW(dialogs.front(), edt1, L"dos");
+        SendMessageW(dialogs.front(), WM_COMMAND, IDOK, 0);
+        PostKey(GridOf(form), VK_F3);
+    });
+    RunLater(
+        [&] {
+            afterF3 = StatusText(StatusBarOf(form), 2);
+            PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+        },
+        200);
+    form.ShowModal();
+    EXPECT_EQ(form.Grid().Editor().SelStart(), 14);
+    EXPECT_EQ(afterF3, L"Posición: (x, y) = (5, 2) - Texto seleccionado: 3 caracteres");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "CommandIds.h"
 #include "EditorWindowTestSupport.h"
+#include "editor/CommandIds.h"
 #include "editor/DrawingFlag.h"
 #include "editor/DrawingMode.h"
 
@@ -269,11 +269,10 @@ TEST(EditorWindow, AnErrorOfACommandIsShownAndTheWindowStaysOpen) {
         wchar_t text[256] = {};
         GetDlgItemTextW(boxes[0], 0xFFFF, text, 256);
         message = text;
-        for (const HWND control : FindDescendants(boxes[0], L"Static")) {
+        for (const HWND control : FindDescendants(boxes[0], L"Static"))
             if (reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0)) ==
                 LoadIconW(nullptr, IDI_ERROR))
                 errorIcon = true;
-        }
         PostMessageW(boxes[0], WM_COMMAND, IDOK, 0);
     });
     SendMessageW(form.Handle(), WM_COMMAND, CommandMessageId(actAyuda), 0);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "EditorWindow.h"
+#include "editor/EditorWindow.h"
 
+#include <windows.h>
 #include <functional>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 // Helpers of the editor window's tests: finding its parts, reading menus and
 // the status bar, pumping messages and typing through posted key messages.

@@ -1,5 +1,5 @@
-#include "CommandIds.h"
 #include "EditorWindowTestSupport.h"
+#include "editor/CommandIds.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "FileDialogText.h"
+#include "dialogs/FileDialogText.h"
 
 #include <gtest/gtest.h>
 

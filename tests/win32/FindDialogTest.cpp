@@ -1,5 +1,5 @@
 #include "DialogExpectations.h"
-#include "FindDialogZv.h"
+#include "dialogs/FindDialogZv.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -18,9 +18,8 @@ constexpr int kWholeWord = 1040;
 // may first change the dialog.
 TDialogShot ShotOfOpened(TFindDialog& dialog, HWND owner,
                          const std::function<void(HWND)>& atShow = nullptr) {
-    if (atShow) {
+    if (atShow)
         dialog.OnShow = [&dialog, &atShow] { atShow(dialog.Handle()); };
-    }
     EXPECT_TRUE(dialog.Execute(owner));
     Pump();
     TDialogShot shot = ShotOf(dialog.Handle());
@@ -63,9 +62,8 @@ TEST(FindDialogZv, ShowsThenRelabelsAnEnglishDialog) {
                           {1072, L"Dirección"},
                           {1056, L"A&rriba"},
                           {1057, L"Abaj&o"}});
-    for (const int button : {IDOK, IDCANCEL, 1038}) {
+    for (const int button : {IDOK, IDCANCEL, 1038})
         ExpectMoved(plain, shot, button, 0, 15);
-    }
     ExpectMoved(plain, shot, 1040, 0, 0);
     ExpectMoved(plain, shot, 1041, 0, 42);
     ExpectMoved(plain, shot, 1072, -6, 6);
@@ -97,9 +95,8 @@ TEST(ReplaceDialogZv, ShowsThenRelabelsAnEnglishDialog) {
     EXPECT_NE(shot.Captioned(L"R&eemplazar por:"), nullptr);
     EXPECT_EQ(shot.Caption(1040), L"Sólo palabra &completa");
     EXPECT_EQ(shot.Caption(1041), L"&Mayúsculas y minúsculas");
-    for (const int button : {IDOK, kReplaceButton, kReplaceAllButton, IDCANCEL, 1038}) {
+    for (const int button : {IDOK, kReplaceButton, kReplaceAllButton, IDCANCEL, 1038})
         ExpectMoved(plain, shot, button, 0, 15);
-    }
     ExpectMoved(plain, shot, 1040, 0, 50);
     ExpectMoved(plain, shot, 1041, 0, 50);
 }

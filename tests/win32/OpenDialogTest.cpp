@@ -1,7 +1,8 @@
 #include "DialogExpectations.h"
-#include "OpenDialogZv.h"
-#include "SaveDialogZv.h"
+#include "dialogs/OpenDialogZv.h"
+#include "dialogs/SaveDialogZv.h"
 
+#include <commdlg.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The page dialog, run modally while a timer of the same thread finds it and
 // acts on it as a user would: reading it, typing, pressing its buttons.
-#include "PageSizeDialog.h"
+#include "editor/PageSizeDialog.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -103,10 +103,9 @@ HWND Field(HWND dialog, int index) {
 }
 
 HWND Button(HWND dialog, const wchar_t* caption) {
-    for (const HWND button : Children(dialog, L"Button")) {
+    for (const HWND button : Children(dialog, L"Button"))
         if (TextOf(button) == caption)
             return button;
-    }
     return nullptr;
 }
 

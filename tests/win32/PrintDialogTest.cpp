@@ -1,5 +1,5 @@
 #include "DialogExpectations.h"
-#include "PrintDialogZv.h"
+#include "dialogs/PrintDialogZv.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -22,9 +22,8 @@ TPrintRun RunOnce(TPrinterDialogBase& dialog, HWND owner,
         ++run.Shows;
         run.OkAtShow = ShotOf(dialog.Handle()).Caption(IDOK);
         run.TitleAtShow = ShotOf(dialog.Handle()).Title;
-        if (atShow) {
+        if (atShow)
             atShow(dialog.Handle());
-        }
     };
     WhileShown([&] { dialog.Execute(owner); }, [&run](HWND window) { run.Shot = ShotOf(window); });
     return run;
@@ -71,9 +70,8 @@ TEST_F(PrintDialogs, PrintDialogShowsThenRelabels) {
                           {1041, L"&Organizar"}});
     ExpectMoved(plain, shot, 1073, 0, 50);
     ExpectMoved(plain, shot, 1075, 0, 50);
-    for (const int value : {1098, 1099, 1100, 1101}) {
+    for (const int value : {1098, 1099, 1100, 1101})
         ExpectMoved(plain, shot, value, 5, 0);
-    }
     ExpectMoved(plain, shot, 1040, 0, 30);
     ExpectMoved(plain, shot, 1041, 0, 10);
     // The printer's name stays as the platform wrote it.
@@ -108,9 +106,8 @@ TEST_F(PrintDialogs, SetupDialogShowsThenRelabels) {
                           {1089, L"Ta&maño:"},
                           {1090, L"&Origen:"},
                           {1025, L"P&ropiedades"}});
-    for (const int value : {1098, 1099, 1100, 1101}) {
+    for (const int value : {1098, 1099, 1100, 1101})
         ExpectMoved(plain, shot, value, 5, 0);
-    }
     // This dialog has no "Net&work..." button: skipped without error.
     EXPECT_EQ(plain.Captioned(L"Net&work..."), nullptr);
     EXPECT_EQ(shot.Captioned(L"Red"), nullptr);

@@ -1,8 +1,8 @@
 // The print drawn onto an enhanced metafile, read back record by record, and
 // onto a memory bitmap, read back pixel by pixel.
-#include "PrintRender.h"
+#include "editor/PrintRender.h"
 
-#include "EditorFont.h"
+#include "editor/EditorFont.h"
 #include "editor/PrintLayout.h"
 
 #include <gtest/gtest.h>
@@ -92,10 +92,9 @@ TPrintMetrics MetricsOf(const LOGFONTW& font, int printableHeight) {
 // What the face shows: DOS-as-ANSI text itself, or mapped to the DOS glyphs.
 std::u16string Shown(std::u16string_view text) {
     std::u16string shown(text);
-    if (InstalledEditorFace().MapGlyphs) {
+    if (InstalledEditorFace().MapGlyphs)
         for (char16_t& c : shown)
             c = c == u'\u00BB' ? u'\u2557' : c;
-    }
     return shown;
 }
 
@@ -220,10 +219,9 @@ TEST(PrintRender, FramesAreGrayPixelsAndTextIsDark) {
         ASSERT_EQ(picture.At(right, y), kGray) << "the right side at y " << y;
     }
     int dark = 0;
-    for (int y = second; y < second + metrics.LineHeight; ++y) {
+    for (int y = second; y < second + metrics.LineHeight; ++y)
         for (int x = 15 + w; x < 15 + 3 * w; ++x)
             dark += GetRValue(picture.At(x, y)) < 100 ? 1 : 0;
-    }
     EXPECT_GT(dark, 20) << "the letters A and B are drawn";
 }
 

@@ -1,11 +1,12 @@
 // Printing to a printer: none installed, a chosen one that is gone or
 // described wrongly, and a PostScript printer that writes its pages to a file.
-#include "PrintTemplate.h"
+#include "editor/PrintTemplate.h"
 
-#include "CurrentPrinter.h"
 #include "TestPrinter.h"
+#include "editor/CurrentPrinter.h"
 
 #include <algorithm>
+#include <commdlg.h>
 #include <cstring>
 #include <filesystem>
 #include <fstream>

@@ -40,6 +40,19 @@ HWND FindWindowOf(DWORD process, const wchar_t* className, const wchar_t* captio
     return nullptr;
 }
 
+HWND FindDescendantOf(HWND parent, const wchar_t* className) {
+    for (HWND child = FindWindowExW(parent, nullptr, nullptr, nullptr); child;
+         child = FindWindowExW(parent, child, nullptr, nullptr)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (wcscmp(name, className) == 0)
+            return child;
+        if (const HWND found = FindDescendantOf(child, className))
+            return found;
+    }
+    return nullptr;
+}
+
 HWND WaitForWindowOf(DWORD process, const wchar_t* className, const wchar_t* caption) {
     for (int i = 0; i < 200; ++i) {
         if (const HWND w = FindWindowOf(process, className, caption))
@@ -264,6 +277,52 @@ TEST_F(ServerTest, FailedCallsReportErrorsAndTheServerGoesOn) {
     const TCloserWhenShown closer(window);
     EXPECT_EQ(editor->Show(empty.Get(), empty.Get(), text.Address(), &changed), S_OK);
     EXPECT_EQ(changed, VARIANT_FALSE);
+}
+
+// A second ShowEx from another thread of the host arrives while the first
+// call's modal run dispatches messages: it is refused, and the user's typing
+// goes on into the first call's text.
+TEST_F(ServerTest, ASecondShowExWhileTheEditorIsOpenIsRefusedAndTheFirstKeepsItsText) {
+    const ComPtr<IEditorTypCom> editor = Create();
+    ASSERT_TRUE(editor);
+    const HWND window = HandleOf(editor.Get());
+    IStream* stream = nullptr;
+    ASSERT_EQ(CoMarshalInterThreadInterfaceInStream(IID_IEditorTypCom, editor.Get(), &stream),
+              S_OK);
+    HRESULT second = S_OK;
+    std::wstring description;
+    std::wstring secondVariable;
+    std::thread other([&] {
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        {
+            ComPtr<IEditorTypCom> again;
+            CoGetInterfaceAndReleaseStream(stream, IID_IEditorTypCom,
+                                           reinterpret_cast<void**>(again.GetAddressOf()));
+            for (int i = 0; i < 200 && !IsWindowVisible(window); ++i)
+                Sleep(50);
+            TScriptedShow call(L"otra");
+            EXCEPINFO exception{};
+            second = again ? call.Invoke(again.Get(), 202, &exception) : E_NOINTERFACE;
+            description = exception.bstrDescription ? exception.bstrDescription : L"";
+            secondVariable = call.Variable();
+            SysFreeString(exception.bstrSource);
+            SysFreeString(exception.bstrDescription);
+            SysFreeString(exception.bstrHelpFile);
+        }
+        CoUninitialize();
+        const HWND grid = FindDescendantOf(window, L"TMemoEx");
+        PostMessageW(grid, WM_CHAR, L'X', 0);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    });
+    TScriptedShow first(L"abc");
+    const HRESULT firstResult = first.Invoke(editor.Get(), 202);
+    other.join();
+    EXPECT_EQ(second, DISP_E_EXCEPTION);
+    EXPECT_EQ(description, L"El editor de plantillas ya est\u00E1 abierto: termine la edici\u00F3n "
+                           L"en curso antes de abrir otra.");
+    EXPECT_EQ(secondVariable, L"otra");
+    EXPECT_EQ(firstResult, S_OK);
+    EXPECT_EQ(first.Variable(), L"Xbc");
 }
 
 TEST_F(ServerTest, TheLastReleaseEndsAnAutomationServer) {

@@ -1,8 +1,8 @@
 #include "DialogExpectations.h"
-#include "FindDialogZv.h"
-#include "OpenDialogZv.h"
-#include "PrintDialogZv.h"
-#include "SaveDialogZv.h"
+#include "dialogs/FindDialogZv.h"
+#include "dialogs/OpenDialogZv.h"
+#include "dialogs/PrintDialogZv.h"
+#include "dialogs/SaveDialogZv.h"
 
 #include <gtest/gtest.h>
 
@@ -74,9 +74,8 @@ TEST_F(SpanishSystem, OpenDialogStaysAsItIsButStillGetsTheColumnHeaders) {
     WhileShown([&] { dialog.Execute(FOwner.Handle()); },
                [&](HWND window) {
                    shot = ShotOf(window);
-                   for (int column = 0; column < 5; ++column) {
+                   for (int column = 0; column < 5; ++column)
                        SetColumnHeader(window, column, L"?");
-                   }
                    PickFileType(window, 1);
                    headers = ColumnHeaders(window);
                });

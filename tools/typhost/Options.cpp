@@ -15,9 +15,8 @@ long ParseLong(const std::wstring& option, const std::wstring& text) {
     wchar_t* end = nullptr;
     errno = 0;
     const long value = std::wcstol(text.c_str(), &end, 10);
-    if (text.empty() || *end != L'\0' || errno == ERANGE) {
+    if (text.empty() || *end != L'\0' || errno == ERANGE)
         throw UsageError(option + L" espera un número entero: \"" + text + L"\"");
-    }
     return value;
 }
 
@@ -28,9 +27,8 @@ public:
     bool AtEnd() const { return FNext == FArgs.size(); }
     const std::wstring& Next() { return FArgs[FNext++]; }
     const std::wstring& ValueOf(const std::wstring& option) {
-        if (AtEnd()) {
+        if (AtEnd())
             throw UsageError(L"Falta el valor de " + option);
-        }
         return Next();
     }
 
@@ -58,9 +56,8 @@ void ReadOption(const std::wstring& option, TArgReader& reader, THostOptions& op
         options.Print = true;
     } else if (option == L"--print-to") {
         options.PrintTo = reader.ValueOf(option);
-        if (options.PrintTo.empty()) {
+        if (options.PrintTo.empty())
             throw UsageError(L"--print-to espera el nombre de la imagen");
-        }
     } else if (option == L"--help" || option == L"-h") {
         options.Help = true;
     } else {
@@ -76,19 +73,17 @@ THostOptions ParseHostOptions(const std::vector<std::wstring>& args) {
     bool optionsEnded = false;
     while (!reader.AtEnd()) {
         const std::wstring& arg = reader.Next();
-        if (!optionsEnded && arg == L"--") {
+        if (!optionsEnded && arg == L"--")
             optionsEnded = true;
-        } else if (!optionsEnded && IsOption(arg)) {
+        else if (!optionsEnded && IsOption(arg))
             ReadOption(arg, reader, options);
-        } else if (options.File.empty()) {
+        else if (options.File.empty())
             options.File = arg;
-        } else {
+        else
             throw UsageError(L"Sobra un argumento: " + arg);
-        }
     }
-    if (options.File.empty() && !options.Help) {
+    if (options.File.empty() && !options.Help)
         throw UsageError(L"Falta el archivo TYP");
-    }
     return options;
 }
 
@@ -115,7 +110,7 @@ const wchar_t* HostUsage() {
            L"\n"
            L"Códigos de salida: 0 bien, 1 uso incorrecto, 2 archivo ilegible, 3 editor no\n"
            L"registrado, 4 el editor no se pudo crear, 5 la llamada falló, 6 no se pudo guardar\n"
-           L"(la plantilla o la imagen).\n";
+           L"(la plantilla o la imagen), 7 error inesperado.\n";
 }
 
 } // namespace typ::win

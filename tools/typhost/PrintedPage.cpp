@@ -1,9 +1,9 @@
 #include "PrintedPage.h"
 
 #include "HostError.h"
-#include "PrintRender.h"
 #include "charconv/CodePage850.h"
 #include "editor/Memo.h"
+#include "editor/PrintRender.h"
 
 #include <vector>
 #include <windows.h>

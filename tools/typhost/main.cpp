@@ -9,11 +9,14 @@
 #include "TemplateFile.h"
 #include "TemplateView.h"
 #include "charconv/CodePage850.h"
+#include "platform/WideText.h"
 
+#include <windows.h>
+#include <exception>
+#include <objbase.h>
 #include <optional>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace {
 
@@ -21,9 +24,8 @@ using namespace typ::win;
 
 std::wstring FullPath(const std::wstring& path) {
     const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (size == 0) {
+    if (size == 0)
         return path;
-    }
     std::wstring full(size, L'\0');
     full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
     return full;
@@ -74,16 +76,19 @@ void SavePrintedPage(const THostOptions& options) {
 }
 
 void Run(const THostOptions& options) {
-    if (options.Help) {
+    if (options.Help)
         WriteOut(HostUsage());
-    } else if (options.Print) {
+    else if (options.Print)
         WriteOut(TemplateAsGlyphs(ReadTemplateBytes(FullPath(options.File))));
-    } else if (!options.PrintTo.empty()) {
+    else if (!options.PrintTo.empty())
         SavePrintedPage(options);
-    } else {
+    else
         Edit(options);
-    }
 }
+
+// Any other failure (memory exhausted, a fault of the program): the exit code
+// after those of TExitCode.
+constexpr int kUnexpectedFailure = 7;
 
 } // namespace
 
@@ -93,9 +98,14 @@ int wmain(int argc, wchar_t** argv) {
         return static_cast<int>(TExitCode::Ok);
     } catch (const EHostError& error) {
         WriteError(L"typhost: " + error.Message() + L"\n");
-        if (error.Code() == TExitCode::Usage) {
+        if (error.Code() == TExitCode::Usage)
             WriteError(HostUsage());
-        }
         return static_cast<int>(error.Code());
+    } catch (const std::exception& error) {
+        WriteError(L"typhost: error inesperado: " + WideFromUtf8(error.what()) + L"\n");
+        return kUnexpectedFailure;
+    } catch (...) {
+        WriteError(L"typhost: error inesperado.\n");
+        return kUnexpectedFailure;
     }
 }

@@ -1,4 +1,4 @@
-#include "AdjustControl.h"
+#include "dialogs/AdjustControl.h"
 
 #include "dialogs/ControlBounds.h"
 
@@ -16,13 +16,11 @@ HWND PlacementParent(HWND window) {
 
 void AdjustControl(HWND control, int dx, int dy, int dh, int dw) {
     RECT rect{};
-    if (!control || !GetWindowRect(control, &rect)) {
+    if (!control || !GetWindowRect(control, &rect))
         return;
-    }
     POINT topLeft{rect.left, rect.top};
-    if (const HWND parent = PlacementParent(control)) {
+    if (const HWND parent = PlacementParent(control))
         ScreenToClient(parent, &topLeft);
-    }
     const dialogs::TBounds bounds = dialogs::AdjustedBounds(
         {topLeft.x, topLeft.y, rect.right - rect.left, rect.bottom - rect.top}, {dx, dy, dh, dw});
     MoveWindow(control, bounds.Left, bounds.Top, bounds.Width, bounds.Height, TRUE);

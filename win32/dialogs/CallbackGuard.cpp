@@ -1,4 +1,4 @@
-#include "CallbackGuard.h"
+#include "dialogs/CallbackGuard.h"
 
 #include <utility>
 
@@ -9,17 +9,15 @@ bool TCallbackGuard::Run(const std::function<void()>& action) noexcept {
         action();
         return true;
     } catch (...) {
-        if (!FPending) {
+        if (!FPending)
             FPending = std::current_exception();
-        }
         return false;
     }
 }
 
 void TCallbackGuard::RethrowPending() {
-    if (FPending) {
+    if (FPending)
         std::rethrow_exception(std::exchange(FPending, nullptr));
-    }
 }
 
 } // namespace typ::win

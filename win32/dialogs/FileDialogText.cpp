@@ -1,4 +1,4 @@
-#include "FileDialogText.h"
+#include "dialogs/FileDialogText.h"
 
 #include <algorithm>
 
@@ -11,9 +11,8 @@ std::wstring PartAt(const std::vector<wchar_t>& buffer, std::size_t start) {
 }
 
 std::wstring Joined(const std::wstring& folder, const std::wstring& name) {
-    if (folder.empty() || folder.back() == L'\\') {
+    if (folder.empty() || folder.back() == L'\\')
         return folder + name;
-    }
     return folder + L'\\' + name;
 }
 
@@ -27,13 +26,11 @@ std::wstring FilterList(std::wstring_view filter) {
 }
 
 std::vector<std::wstring> ChosenFiles(const std::vector<wchar_t>& buffer, std::size_t fileOffset) {
-    if (buffer.empty() || buffer.front() == L'\0') {
+    if (buffer.empty() || buffer.front() == L'\0')
         return {};
-    }
     const std::wstring first = PartAt(buffer, 0);
-    if (fileOffset <= first.size()) {
+    if (fileOffset <= first.size())
         return {first};
-    }
     std::vector<std::wstring> files;
     for (std::size_t at = first.size() + 1; at < buffer.size() && buffer[at] != L'\0';) {
         const std::wstring name = PartAt(buffer, at);

@@ -1,6 +1,6 @@
-#include "FindDialog.h"
+#include "dialogs/FindDialog.h"
 
-#include "FindRouting.h"
+#include "dialogs/FindRouting.h"
 
 #include <algorithm>
 
@@ -26,21 +26,17 @@ constexpr std::size_t kShownOptions = 3;
 
 DWORD FlagsOf(TFindOptions options) {
     DWORD flags = 0;
-    for (std::size_t i = 0; i < kShownOptions; ++i) {
-        if ((options & kFlagPairs[i].Option) != 0) {
+    for (std::size_t i = 0; i < kShownOptions; ++i)
+        if ((options & kFlagPairs[i].Option) != 0)
             flags |= kFlagPairs[i].Flag;
-        }
-    }
     return flags;
 }
 
 TFindOptions OptionsOf(DWORD flags) {
     TFindOptions options = 0;
-    for (const TFlagPair& pair : kFlagPairs) {
-        if ((flags & pair.Flag) != 0) {
+    for (const TFlagPair& pair : kFlagPairs)
+        if ((flags & pair.Flag) != 0)
             options |= pair.Option;
-        }
-    }
     return options;
 }
 
@@ -66,9 +62,8 @@ void TFindDialog::SetFindText(std::u16string text) {
 void TFindDialog::PutText(std::array<wchar_t, 256>& buffer, int editId,
                           const std::u16string& text) {
     CopyText(text, buffer);
-    if (FHandle) {
+    if (FHandle)
         SetDlgItemTextW(FHandle, editId, buffer.data());
-    }
 }
 
 std::u16string TFindDialog::TextOf(const std::array<wchar_t, 256>& buffer) {
@@ -94,9 +89,8 @@ bool TFindDialog::Execute(HWND owner) {
     if (!window || FGuard.HasPending()) {
         TFindRouting::Remove(*this);
         FHandle = nullptr;
-        if (window) {
+        if (window)
             DestroyWindow(window);
-        }
         FGuard.RethrowPending();
         return false;
     }
@@ -112,9 +106,8 @@ void TFindDialog::CloseDialog() {
 }
 
 void TFindDialog::DoShow() {
-    if (OnShow) {
+    if (OnShow)
         OnShow();
-    }
 }
 
 HWND TFindDialog::CreateDialogWindow(FINDREPLACEW& data) {
@@ -132,9 +125,8 @@ void TFindDialog::ReadTexts() {
 }
 
 void TFindDialog::Notified(DWORD flags) {
-    if ((flags & FR_FINDNEXT) != 0 && OnFind) {
+    if ((flags & FR_FINDNEXT) != 0 && OnFind)
         OnFind();
-    }
 }
 
 void TFindDialog::Notify() {
@@ -151,9 +143,8 @@ void TFindDialog::Notify() {
 void TFindDialog::Closed() {
     TFindRouting::Remove(*this);
     FHandle = nullptr;
-    if (OnClose) {
+    if (OnClose)
         OnClose();
-    }
 }
 
 UINT_PTR CALLBACK TFindDialog::Hook(HWND window, UINT message, WPARAM, LPARAM lParam) {
@@ -168,9 +159,8 @@ UINT_PTR CALLBACK TFindDialog::Hook(HWND window, UINT message, WPARAM, LPARAM lP
     if (message == WM_DESTROY) {
         // Closed without the owner hearing of it: the owner does not route.
         auto* self = static_cast<TFindDialog*>(RemovePropW(window, kSelfProperty));
-        if (self && TFindRouting::Contains(*self)) {
+        if (self && TFindRouting::Contains(*self))
             self->FGuard.Run([self] { self->Closed(); });
-        }
     }
     return 0;
 }
@@ -197,11 +187,10 @@ void TReplaceDialog::ReadTexts() {
 }
 
 void TReplaceDialog::Notified(DWORD flags) {
-    if ((flags & (FR_REPLACE | FR_REPLACEALL)) == 0) {
+    if ((flags & (FR_REPLACE | FR_REPLACEALL)) == 0)
         TFindDialog::Notified(flags);
-    } else if (OnReplace) {
+    else if (OnReplace)
         OnReplace();
-    }
 }
 
 } // namespace typ::win

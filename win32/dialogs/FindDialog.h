@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CallbackGuard.h"
+#include "dialogs/CallbackGuard.h"
 #include "editor/FindOptions.h"
 
+#include <windows.h>
 #include <array>
 #include <functional>
 #include <string>
-#include <windows.h>
 
 // The common dialogs' declarations need <windows.h> first.
 #include <commdlg.h>

@@ -1,6 +1,6 @@
-#include "FindDialogZv.h"
+#include "dialogs/FindDialogZv.h"
 
-#include "Relabel.h"
+#include "dialogs/Relabel.h"
 #include "dialogs/RelabelTables.h"
 
 namespace typ::win {

@@ -1,4 +1,4 @@
-#include "FindRouting.h"
+#include "dialogs/FindRouting.h"
 
 #include <algorithm>
 #include <commdlg.h>
@@ -21,9 +21,8 @@ UINT FindReplaceMessage() {
 } // namespace
 
 void TFindRouting::Add(TFindDialog& dialog) {
-    if (!Contains(dialog)) {
+    if (!Contains(dialog))
         OpenDialogs().push_back(&dialog);
-    }
 }
 
 void TFindRouting::Remove(const TFindDialog& dialog) {
@@ -35,17 +34,15 @@ bool TFindRouting::Contains(const TFindDialog& dialog) {
 }
 
 bool TFindRouting::Dispatch(UINT message, LPARAM lParam) {
-    if (message == 0 || message != FindReplaceMessage()) {
+    if (message == 0 || message != FindReplaceMessage())
         return false;
-    }
     // Only the data of a dialog still open is trusted (and read).
     const auto* data = reinterpret_cast<const FINDREPLACEW*>(lParam);
     const auto& dialogs = OpenDialogs();
     const auto found = std::ranges::find_if(
         dialogs, [data](const TFindDialog* dialog) { return &dialog->FData == data; });
-    if (found == dialogs.end()) {
+    if (found == dialogs.end())
         return false;
-    }
     (*found)->Notify();
     return true;
 }
@@ -53,9 +50,8 @@ bool TFindRouting::Dispatch(UINT message, LPARAM lParam) {
 bool TFindRouting::PreTranslate(MSG& msg) {
     // A key may close a dialog (and change the list) while it is handled.
     std::vector<HWND> windows;
-    for (const TFindDialog* dialog : OpenDialogs()) {
+    for (const TFindDialog* dialog : OpenDialogs())
         windows.push_back(dialog->FHandle);
-    }
     return std::ranges::any_of(windows, [&msg](HWND window) {
         return window && IsWindow(window) && IsDialogMessageW(window, &msg);
     });

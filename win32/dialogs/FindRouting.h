@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FindDialog.h"
+#include "dialogs/FindDialog.h"
 
 #include <windows.h>
 

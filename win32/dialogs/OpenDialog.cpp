@@ -1,6 +1,6 @@
-#include "OpenDialog.h"
+#include "dialogs/OpenDialog.h"
 
-#include "FileDialogText.h"
+#include "dialogs/FileDialogText.h"
 
 #include <algorithm>
 #include <commdlg.h>
@@ -45,14 +45,12 @@ bool TOpenDialog::Execute(HWND owner) {
     const bool chosen = GetOpenFileNameW(&data) != FALSE;
     FHandle = nullptr;
     FGuard.Run([this] {
-        if (OnClose) {
+        if (OnClose)
             OnClose();
-        }
     });
     FGuard.RethrowPending();
-    if (chosen) {
+    if (chosen)
         TakeResult(data, files);
-    }
     return chosen;
 }
 
@@ -64,28 +62,24 @@ void TOpenDialog::TakeResult(const OPENFILENAMEW& data, const std::vector<wchar_
 }
 
 void TOpenDialog::DoShow() {
-    if (OnShow) {
+    if (OnShow)
         OnShow();
-    }
 }
 
 void TOpenDialog::DoTypeChange() {
-    if (OnTypeChange) {
+    if (OnTypeChange)
         OnTypeChange();
-    }
 }
 
 void TOpenDialog::Notified(UINT code) {
     const bool handled = FGuard.Run([this, code] {
-        if (code == CDN_INITDONE) {
+        if (code == CDN_INITDONE)
             DoShow();
-        } else if (code == CDN_TYPECHANGE) {
+        else if (code == CDN_TYPECHANGE)
             DoTypeChange();
-        }
     });
-    if (!handled) {
+    if (!handled)
         PostMessageW(DialogWindow(), WM_COMMAND, IDCANCEL, 0);
-    }
 }
 
 UINT_PTR CALLBACK TOpenDialog::Hook(HWND window, UINT message, WPARAM, LPARAM lParam) {
@@ -97,14 +91,12 @@ UINT_PTR CALLBACK TOpenDialog::Hook(HWND window, UINT message, WPARAM, LPARAM lP
         return TRUE;
     }
     auto* self = static_cast<TOpenDialog*>(GetPropW(window, kSelfProperty));
-    if (!self) {
+    if (!self)
         return 0;
-    }
-    if (message == WM_NOTIFY) {
+    if (message == WM_NOTIFY)
         self->Notified(reinterpret_cast<const NMHDR*>(lParam)->code);
-    } else if (message == WM_DESTROY) {
+    else if (message == WM_DESTROY)
         RemovePropW(window, kSelfProperty);
-    }
     return 0;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "CallbackGuard.h"
+#include "dialogs/CallbackGuard.h"
 
+#include <windows.h>
+#include <commdlg.h>
 #include <functional>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace typ::win {
 

@@ -1,6 +1,6 @@
-#include "OpenDialogBars.h"
+#include "dialogs/OpenDialogBars.h"
 
-#include "Relabel.h"
+#include "dialogs/Relabel.h"
 #include "dialogs/RelabelTables.h"
 
 #include <array>
@@ -14,11 +14,9 @@ namespace {
 // navigation bar is the first that has a tool-tip control.
 HWND ToolTipsOfToolBar(HWND dialog) {
     for (HWND bar = FindWindowExW(dialog, nullptr, TOOLBARCLASSNAMEW, nullptr); bar;
-         bar = FindWindowExW(dialog, bar, TOOLBARCLASSNAMEW, nullptr)) {
-        if (const auto tips = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0))) {
+         bar = FindWindowExW(dialog, bar, TOOLBARCLASSNAMEW, nullptr))
+        if (const auto tips = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0)))
             return tips;
-        }
-    }
     return nullptr;
 }
 
@@ -29,9 +27,8 @@ void SetToolTip(HWND tips, int tool, std::u16string_view text) {
     info.cbSize = TTTOOLINFOW_V2_SIZE;
     info.lpszText = current.data();
     if (!SendMessageW(tips, TTM_ENUMTOOLSW, static_cast<WPARAM>(tool),
-                      reinterpret_cast<LPARAM>(&info))) {
+                      reinterpret_cast<LPARAM>(&info)))
         return;
-    }
     std::wstring tip = WideCopy(text);
     info.hinst = nullptr;
     info.lpszText = tip.data();
@@ -48,22 +45,18 @@ HWND FileListHeader(HWND dialog) {
 
 void RelabelToolTips(HWND dialog) {
     const HWND tips = ToolTipsOfToolBar(dialog);
-    if (!tips) {
+    if (!tips)
         return;
-    }
     const int count = static_cast<int>(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0));
-    for (int tool = 1; tool < count; ++tool) {
-        if (const auto text = dialogs::OpenToolTip(tool, count)) {
+    for (int tool = 1; tool < count; ++tool)
+        if (const auto text = dialogs::OpenToolTip(tool, count))
             SetToolTip(tips, tool, *text);
-        }
-    }
 }
 
 void RelabelColumnHeaders(HWND dialog) {
     const HWND header = FileListHeader(dialog);
-    if (!header) {
+    if (!header)
         return;
-    }
     int column = 0;
     for (const std::u16string_view text : dialogs::OpenColumnHeaders()) {
         std::wstring caption = WideCopy(text);

@@ -1,7 +1,7 @@
-#include "OpenDialogZv.h"
+#include "dialogs/OpenDialogZv.h"
 
-#include "OpenDialogBars.h"
-#include "Relabel.h"
+#include "dialogs/OpenDialogBars.h"
+#include "dialogs/Relabel.h"
 #include "dialogs/RelabelTables.h"
 
 namespace typ::win {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OpenDialog.h"
+#include "dialogs/OpenDialog.h"
 
 namespace typ::win {
 

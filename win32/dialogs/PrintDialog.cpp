@@ -1,4 +1,4 @@
-#include "PrintDialog.h"
+#include "dialogs/PrintDialog.h"
 
 namespace typ::win {
 namespace {
@@ -30,21 +30,18 @@ bool TPrinterDialogBase::Execute(HWND owner) {
     FPrinter.Adopt(data.hDevMode, data.hDevNames);
     FHandle = nullptr;
     FGuard.Run([this] {
-        if (OnClose) {
+        if (OnClose)
             OnClose();
-        }
     });
     FGuard.RethrowPending();
-    if (confirmed) {
+    if (confirmed)
         Collect(data);
-    }
     return confirmed;
 }
 
 void TPrinterDialogBase::DoShow() {
-    if (OnShow) {
+    if (OnShow)
         OnShow();
-    }
 }
 
 UINT_PTR CALLBACK TPrinterDialogBase::Hook(HWND window, UINT message, WPARAM, LPARAM lParam) {
@@ -54,14 +51,12 @@ UINT_PTR CALLBACK TPrinterDialogBase::Hook(HWND window, UINT message, WPARAM, LP
         auto* self = reinterpret_cast<TPrinterDialogBase*>(data->lCustData);
         SetPropW(window, kSelfProperty, self);
         self->FHandle = window;
-        if (!self->FGuard.Run([self] { self->DoShow(); })) {
+        if (!self->FGuard.Run([self] { self->DoShow(); }))
             PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-        }
         return TRUE;
     }
-    if (message == WM_DESTROY) {
+    if (message == WM_DESTROY)
         RemovePropW(window, kSelfProperty);
-    }
     return 0;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CallbackGuard.h"
-#include "PrinterChoice.h"
+#include "dialogs/CallbackGuard.h"
+#include "dialogs/PrinterChoice.h"
 
-#include <functional>
 #include <windows.h>
+#include <functional>
 
 // The common dialogs' declarations need <windows.h> first.
 #include <commdlg.h>

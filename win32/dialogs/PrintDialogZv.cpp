@@ -1,6 +1,6 @@
-#include "PrintDialogZv.h"
+#include "dialogs/PrintDialogZv.h"
 
-#include "Relabel.h"
+#include "dialogs/Relabel.h"
 #include "dialogs/RelabelTables.h"
 
 namespace typ::win {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintDialog.h"
+#include "dialogs/PrintDialog.h"
 
 namespace typ::win {
 

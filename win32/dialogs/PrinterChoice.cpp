@@ -1,4 +1,4 @@
-#include "PrinterChoice.h"
+#include "dialogs/PrinterChoice.h"
 
 #include <algorithm>
 #include <commdlg.h>
@@ -13,9 +13,8 @@ public:
         : FBlock(block), FData(block ? GlobalLock(block) : nullptr),
           FSize(FData ? GlobalSize(block) : 0) {}
     ~TLocked() {
-        if (FData) {
+        if (FData)
             GlobalUnlock(FBlock);
-        }
     }
     TLocked(const TLocked&) = delete;
     TLocked& operator=(const TLocked&) = delete;
@@ -34,16 +33,14 @@ std::wstring NameAt(const TLocked& names, WORD offset) {
     const std::size_t count = names.Size() / sizeof(wchar_t);
     const auto* text = static_cast<const wchar_t*>(names.Data());
     std::wstring name;
-    for (std::size_t at = offset; at < count && text[at] != L'\0'; ++at) {
+    for (std::size_t at = offset; at < count && text[at] != L'\0'; ++at)
         name.push_back(text[at]);
-    }
     return name;
 }
 
 std::vector<std::byte> DevModeBytes(const TLocked& mode) {
-    if (mode.Size() < sizeof(DEVMODEW)) {
+    if (mode.Size() < sizeof(DEVMODEW))
         return {};
-    }
     const auto* devMode = static_cast<const DEVMODEW*>(mode.Data());
     const std::size_t size = std::min<std::size_t>(
         static_cast<std::size_t>(devMode->dmSize) + devMode->dmDriverExtra, mode.Size());
@@ -58,12 +55,10 @@ TPrinterHandles::~TPrinterHandles() {
 }
 
 void TPrinterHandles::Replace(HGLOBAL devMode, HGLOBAL devNames) {
-    if (FDevMode && FDevMode != devMode) {
+    if (FDevMode && FDevMode != devMode)
         GlobalFree(FDevMode);
-    }
-    if (FDevNames && FDevNames != devNames) {
+    if (FDevNames && FDevNames != devNames)
         GlobalFree(FDevNames);
-    }
     Adopt(devMode, devNames);
 }
 

@@ -1,6 +1,6 @@
-#include "Relabel.h"
+#include "dialogs/Relabel.h"
 
-#include "AdjustControl.h"
+#include "dialogs/AdjustControl.h"
 #include "dialogs/CaptionMatch.h"
 
 #include <array>
@@ -24,15 +24,12 @@ HWND TargetOf(HWND dialog, const dialogs::TRelabelStep& step) {
 
 void ApplyStep(HWND dialog, const dialogs::TRelabelStep& step) {
     const HWND target = TargetOf(dialog, step);
-    if (!target) {
+    if (!target)
         return;
-    }
-    if (!step.Change.IsNone()) {
+    if (!step.Change.IsNone())
         AdjustControl(target, step.Change.Dx, step.Change.Dy, step.Change.Dh, step.Change.Dw);
-    }
-    if (!step.Caption.empty()) {
+    if (!step.Caption.empty())
         SetWindowCaption(target, step.Caption);
-    }
 }
 
 } // namespace
@@ -61,15 +58,13 @@ bool ReadsSpanish(HWND dialog, const dialogs::TLanguageTest& test) {
 }
 
 void ApplyRelabelSteps(HWND dialog, std::span<const dialogs::TRelabelStep> steps) {
-    for (const dialogs::TRelabelStep& step : steps) {
+    for (const dialogs::TRelabelStep& step : steps)
         ApplyStep(dialog, step);
-    }
 }
 
 bool RelabelUnlessSpanish(HWND dialog, const dialogs::TDialogRelabelling& relabelling) {
-    if (ReadsSpanish(dialog, relabelling.Test)) {
+    if (ReadsSpanish(dialog, relabelling.Test))
         return false;
-    }
     ApplyRelabelSteps(dialog, relabelling.Steps);
     return true;
 }

@@ -1,7 +1,7 @@
-#include "SaveDialogZv.h"
+#include "dialogs/SaveDialogZv.h"
 
-#include "Relabel.h"
 #include "dialogs/CaptionMatch.h"
+#include "dialogs/Relabel.h"
 #include "dialogs/RelabelTables.h"
 
 namespace typ::win {
@@ -13,9 +13,8 @@ void TSaveDialogZv::DoShow() {
                    Title().empty() ? WideCopy(dialogs::kSaveTitle).c_str() : Title().c_str());
     ApplyRelabelSteps(dialog, dialogs::SaveSteps());
     if (dialogs::SameCaption(ControlCaption(dialog, dialogs::kSaveFileNameLabelId),
-                             dialogs::kSaveFileNameLabel)) {
+                             dialogs::kSaveFileNameLabel))
         return;
-    }
     ApplyRelabelSteps(dialog, dialogs::SaveFallbackSteps());
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OpenDialogZv.h"
+#include "dialogs/OpenDialogZv.h"
 
 namespace typ::win {
 

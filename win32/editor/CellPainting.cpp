@@ -1,4 +1,4 @@
-#include "CellPainting.h"
+#include "editor/CellPainting.h"
 
 #include <vector>
 
@@ -7,17 +7,15 @@ namespace typ::win {
 TBufferedPaint::TBufferedPaint(HWND window, int backgroundColor) : FWindow(window) {
     const HDC target = BeginPaint(window, &FPaint);
     GetClientRect(window, &FClient);
-    FMemory = CreateCompatibleDC(target);
-    FBitmap = CreateCompatibleBitmap(target, FClient.right, FClient.bottom);
-    FOldBitmap = SelectObject(FMemory, FBitmap);
-    FillRect(FMemory, &FClient, GetSysColorBrush(backgroundColor));
+    FMemory.Reset(CreateCompatibleDC(target));
+    FBitmap.Reset(CreateCompatibleBitmap(target, FClient.right, FClient.bottom));
+    FOldBitmap = SelectObject(FMemory.Get(), FBitmap.Get());
+    FillRect(FMemory.Get(), &FClient, GetSysColorBrush(backgroundColor));
 }
 
 TBufferedPaint::~TBufferedPaint() {
-    BitBlt(FPaint.hdc, 0, 0, FClient.right, FClient.bottom, FMemory, 0, 0, SRCCOPY);
-    SelectObject(FMemory, FOldBitmap);
-    DeleteObject(FBitmap);
-    DeleteDC(FMemory);
+    BitBlt(FPaint.hdc, 0, 0, FClient.right, FClient.bottom, FMemory.Get(), 0, 0, SRCCOPY);
+    SelectObject(FMemory.Get(), FOldBitmap);
     EndPaint(FWindow, &FPaint);
 }
 

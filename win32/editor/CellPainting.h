@@ -1,7 +1,9 @@
 #pragma once
 
-#include <string_view>
+#include "platform/HandleOwners.h"
+
 #include <windows.h>
+#include <string_view>
 
 namespace typ::win {
 
@@ -14,15 +16,15 @@ public:
     TBufferedPaint(const TBufferedPaint&) = delete;
     TBufferedPaint& operator=(const TBufferedPaint&) = delete;
 
-    HDC Dc() const { return FMemory; }
+    HDC Dc() const { return FMemory.Get(); }
     const RECT& Client() const { return FClient; }
 
 private:
     HWND FWindow;
     PAINTSTRUCT FPaint{};
     RECT FClient{};
-    HDC FMemory = nullptr;
-    HBITMAP FBitmap = nullptr;
+    TOwnedDc FMemory;
+    TOwnedBitmap FBitmap;
     HGDIOBJ FOldBitmap = nullptr;
 };
 

@@ -1,8 +1,8 @@
-#include "CommandBars.h"
+#include "editor/CommandBars.h"
 
-#include "CommandIds.h"
-#include "Panel.h"
-#include "WideText.h"
+#include "editor/CommandIds.h"
+#include "editor/Panel.h"
+#include "platform/WideText.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -83,19 +83,18 @@ bool IsShown(HWND window) {
 
 } // namespace
 
-TCommandBars::TCommandBars(HWND form, HFONT font)
-    : FControlBar(CreatePanel(form, COLOR_WINDOW, WS_VISIBLE)) {
+TCommandBars::TCommandBars(HWND form, HFONT font) : FControlBar(form, COLOR_WINDOW, WS_VISIBLE) {
     CreateStandardBar(font);
     CreateVariablesButton(font);
     CreateImportExportBar(font);
 }
 
 void TCommandBars::CreateStandardBar(HFONT font) {
-    FStandardBar =
-        CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
-                        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS |
-                            TBSTYLE_TRANSPARENT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
-                        0, 0, 0, 0, FControlBar, nullptr, GetModuleHandleW(nullptr), nullptr);
+    FStandardBar = CreateWindowExW(
+        0, TOOLBARCLASSNAMEW, L"",
+        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS |
+            TBSTYLE_TRANSPARENT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+        0, 0, 0, 0, FControlBar.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(FStandardBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(FStandardBar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(FStandardBar, TB_SETINDENT, kIndent, 0);
@@ -142,11 +141,14 @@ void TCommandBars::CreateVariablesButton(HFONT font) {
 
 // The import and export buttons are skipped by the Tab key.
 void TCommandBars::CreateImportExportBar(HFONT font) {
-    FImportExportBar = CreatePanel(FControlBar, COLOR_WINDOW, WS_VISIBLE);
+    FImportExportBar = std::make_unique<TPanel>(FControlBar.Handle(), COLOR_WINDOW, WS_VISIBLE);
     FImportExportButtons = {
-        CreateButton(FImportExportBar, L"&Importar / Exportar TYP", kImportExportButtonId, 0, font),
-        CreateButton(FImportExportBar, L"&Importar TYP", CommandMessageId(actImportarTyp), 0, font),
-        CreateButton(FImportExportBar, L"&Exportar TYP", CommandMessageId(actExportarTyp), 0, font),
+        CreateButton(FImportExportBar->Handle(), L"&Importar / Exportar TYP", kImportExportButtonId,
+                     0, font),
+        CreateButton(FImportExportBar->Handle(), L"&Importar TYP", CommandMessageId(actImportarTyp),
+                     0, font),
+        CreateButton(FImportExportBar->Handle(), L"&Exportar TYP", CommandMessageId(actExportarTyp),
+                     0, font),
     };
     // The first button has no command of its own; the others are their commands'.
     EnableWindow(FImportExportButtons[0], FALSE);
@@ -171,11 +173,11 @@ int TCommandBars::Layout(int width) {
     PlaceVariablesButton();
     const int left = ImportExportLeft();
     const int row = left < standard.cx ? 1 : 0;
-    MoveWindow(FImportExportBar, left, row * rowHeight + (rowHeight - kButtonHeight) / 2,
+    MoveWindow(FImportExportBar->Handle(), left, row * rowHeight + (rowHeight - kButtonHeight) / 2,
                FImportExportWidth, kButtonHeight, TRUE);
     PlaceImportExportButtons();
     const int height = (row + 1) * rowHeight;
-    MoveWindow(FControlBar, 0, 0, width, height, TRUE);
+    MoveWindow(FControlBar.Handle(), 0, 0, width, height, TRUE);
     return height;
 }
 
@@ -204,11 +206,10 @@ void TCommandBars::Enable(TCommandId command, bool enabled) {
     const bool buttonEnabled = SendMessageW(FStandardBar, TB_ISBUTTONENABLED, id, 0) != 0;
     if (buttonEnabled != enabled)
         SendMessageW(FStandardBar, TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? TRUE : FALSE, 0));
-    for (const HWND button : FImportExportButtons) {
+    for (const HWND button : FImportExportButtons)
         if (static_cast<UINT>(GetDlgCtrlID(button)) == id &&
             (IsWindowEnabled(button) != 0) != enabled)
             EnableWindow(button, enabled);
-    }
 }
 
 void TCommandBars::Check(TCommandId command, bool checked) {

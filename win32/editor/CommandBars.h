@@ -1,12 +1,14 @@
 #pragma once
 
 #include "editor/Commands.h"
+#include "editor/Panel.h"
 
+#include <windows.h>
 #include <array>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
-#include <windows.h>
 
 namespace typ::win {
 
@@ -47,10 +49,10 @@ private:
     void PlaceImportExportButtons();
     SIZE StandardBarSize() const;
 
-    HWND FControlBar = nullptr;
+    TPanel FControlBar;
     HWND FStandardBar = nullptr;
     HWND FVariablesButton = nullptr;
-    HWND FImportExportBar = nullptr;
+    std::unique_ptr<TPanel> FImportExportBar;
     std::array<HWND, 3> FImportExportButtons{};
     std::map<UINT, std::wstring> FTexts;
     std::map<UINT, std::wstring> FHints;

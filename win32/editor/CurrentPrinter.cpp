@@ -1,5 +1,6 @@
-#include "CurrentPrinter.h"
+#include "editor/CurrentPrinter.h"
 
+#include <commdlg.h>
 #include <cstddef>
 #include <cstring>
 #include <optional>

@@ -1,14 +1,14 @@
-#include "CommandIds.h"
-#include "EditorWindowImpl.h"
-#include "ErrorBox.h"
-#include "MessageBoxes.h"
-#include "StatusPanels.h"
-#include "TypFileDialogs.h"
-#include "WideText.h"
-#include "Win32Clipboard.h"
+#include "editor/CommandIds.h"
 #include "editor/DrawingFlag.h"
 #include "editor/DrawingMode.h"
+#include "editor/EditorWindowImpl.h"
+#include "editor/ErrorBox.h"
 #include "editor/LineCommands.h"
+#include "editor/MessageBoxes.h"
+#include "editor/StatusPanels.h"
+#include "editor/TypFileDialogs.h"
+#include "editor/Win32Clipboard.h"
+#include "platform/WideText.h"
 
 #include <commdlg.h>
 #include <cstdlib>
@@ -86,8 +86,15 @@ void TfrmEditorTYP::TImpl::Execute(UINT id) {
     if (handler == nullptr)
         return;
     RunGuarded(Form, [this, handler] { (this->*handler)(); });
-    // Commands may move the selection without changing the text.
+    CommandDone();
+}
+
+// Commands may move the selection without changing the text, and an
+// accelerator swallows the key-up that would refresh the status.
+void TfrmEditorTYP::TImpl::CommandDone() {
     View->CaretMoved();
+    Grid.UpdateStatus();
+    RefreshStatus();
 }
 
 void TfrmEditorTYP::TImpl::actCerrarExecute() {
@@ -200,10 +207,9 @@ void TfrmEditorTYP::TImpl::SetCommandEnabled(TCommandId command, bool enabled) {
 }
 
 void TfrmEditorTYP::TImpl::ApplyEnabling(std::span<const TCommandEnabling> changes) {
-    for (const TCommandEnabling& item : changes) {
+    for (const TCommandEnabling& item : changes)
         if (item.Change != TEnabling::Leave)
             SetCommandEnabled(item.Command, item.Change == TEnabling::Enable);
-    }
 }
 
 void TfrmEditorTYP::TImpl::ApplyEditMenuRule() {

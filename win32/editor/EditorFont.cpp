@@ -1,6 +1,6 @@
-#include "EditorFont.h"
+#include "editor/EditorFont.h"
 
-#include "WideText.h"
+#include "platform/WideText.h"
 
 #include <string>
 

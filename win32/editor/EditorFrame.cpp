@@ -1,8 +1,9 @@
-#include "EditorFont.h"
-#include "EditorWindowImpl.h"
-#include "Panel.h"
-#include "StatusPanels.h"
-#include "WindowClass.h"
+#include "editor/EditorFont.h"
+#include "editor/EditorWindowImpl.h"
+#include "editor/Panel.h"
+#include "editor/StatusPanels.h"
+#include "editor/WindowClass.h"
+#include "platform/WindowProc.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -52,7 +53,6 @@ TfrmEditorTYP::TImpl::~TImpl() {
         SetMenu(Form, nullptr);
         DestroyWindow(Form);
     }
-    DeleteObject(UiFont);
 }
 
 HWND TfrmEditorTYP::TImpl::Window() {
@@ -66,11 +66,11 @@ HWND TfrmEditorTYP::TImpl::Window() {
 void TfrmEditorTYP::TImpl::Create() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    UiFont = CreateUiFont();
+    UiFont.Reset(CreateUiFont());
     Menus = std::make_unique<TMenus>();
     CreateForm();
-    Bars = std::make_unique<TCommandBars>(Form, UiFont);
-    StatusBar = CreateStatusPanels(Form, UiFont);
+    Bars = std::make_unique<TCommandBars>(Form, UiFont.Get());
+    StatusBar = CreateStatusPanels(Form, UiFont.Get());
     CreateEditorArea();
     WireGrid();
     CreateSearch();
@@ -81,7 +81,7 @@ void TfrmEditorTYP::TImpl::Create() {
 
 void TfrmEditorTYP::TImpl::CreateForm() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterFormClass(Proc);
+    RegisterFormClass(WindowProc<TImpl, &TImpl::Form>);
     const RECT bounds = CentredFormRect();
     CreateWindowExW(0, kClassName, kDefaultCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                     bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
@@ -89,11 +89,14 @@ void TfrmEditorTYP::TImpl::CreateForm() {
 }
 
 void TfrmEditorTYP::TImpl::CreateEditorArea() {
-    RulerArea = CreatePanel(Form, COLOR_BTNFACE, WS_VISIBLE);
-    EditorPanel = CreatePanel(RulerArea, COLOR_BTNFACE, WS_VISIBLE | WS_BORDER);
-    View = std::make_unique<TGridView>(EditorPanel, Grid);
-    TopRuler = std::make_unique<TRulerView>(RulerArea, TRulerKind::Horizontal, *View, Grid);
-    LeftRuler = std::make_unique<TRulerView>(RulerArea, TRulerKind::Vertical, *View, Grid);
+    RulerArea = std::make_unique<TPanel>(Form, COLOR_BTNFACE, WS_VISIBLE);
+    EditorPanel =
+        std::make_unique<TPanel>(RulerArea->Handle(), COLOR_BTNFACE, WS_VISIBLE | WS_BORDER);
+    View = std::make_unique<TGridView>(EditorPanel->Handle(), Grid);
+    TopRuler =
+        std::make_unique<TRulerView>(RulerArea->Handle(), TRulerKind::Horizontal, *View, Grid);
+    LeftRuler =
+        std::make_unique<TRulerView>(RulerArea->Handle(), TRulerKind::Vertical, *View, Grid);
 }
 
 void TfrmEditorTYP::TImpl::WireGrid() {
@@ -123,31 +126,17 @@ void TfrmEditorTYP::TImpl::Layout() {
     SendMessageW(StatusBar, WM_SIZE, 0, 0);
     const int areaHeight =
         std::max(static_cast<int>(client.bottom) - barHeight - WindowHeight(StatusBar), 0);
-    MoveWindow(RulerArea, 0, barHeight, width, areaHeight, TRUE);
-    MoveWindow(EditorPanel, kLeftStrip, kTopStrip, std::max(width - kLeftStrip, 0),
+    MoveWindow(RulerArea->Handle(), 0, barHeight, width, areaHeight, TRUE);
+    MoveWindow(EditorPanel->Handle(), kLeftStrip, kTopStrip, std::max(width - kLeftStrip, 0),
                std::max(areaHeight - kTopStrip, 0), TRUE);
     RECT editor;
-    GetClientRect(EditorPanel, &editor);
+    GetClientRect(EditorPanel->Handle(), &editor);
     MoveWindow(View->Handle(), 0, 0, editor.right, editor.bottom, TRUE);
     MoveWindow(TopRuler->Handle(), kLeftStrip, 0,
                std::max(editor.right - GetSystemMetrics(SM_CXVSCROLL), 0L) + kFrameBorders,
                kTopStrip, TRUE);
     MoveWindow(LeftRuler->Handle(), 0, kTopStrip, kLeftStrip,
                std::max(editor.bottom - GetSystemMetrics(SM_CYHSCROLL), 0L) + kFrameBorders, TRUE);
-}
-
-LRESULT CALLBACK TfrmEditorTYP::TImpl::Proc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* impl = static_cast<TImpl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        impl->Form = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl));
-    }
-    auto* impl = reinterpret_cast<TImpl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY)
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    return impl != nullptr ? impl->Dispatch(message, wParam, lParam)
-                           : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT TfrmEditorTYP::TImpl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

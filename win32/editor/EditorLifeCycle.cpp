@@ -1,5 +1,5 @@
-#include "EditorWindowImpl.h"
-#include "ErrorBox.h"
+#include "editor/EditorWindowImpl.h"
+#include "editor/ErrorBox.h"
 
 namespace typ::win {
 
@@ -98,10 +98,9 @@ void TfrmEditorTYP::TImpl::DisableOtherWindows() {
 }
 
 void TfrmEditorTYP::TImpl::EnableOtherWindows() {
-    for (const HWND window : DisabledWindows) {
+    for (const HWND window : DisabledWindows)
         if (IsWindow(window))
             EnableWindow(window, TRUE);
-    }
     DisabledWindows.clear();
 }
 

@@ -1,7 +1,7 @@
-#include "CurrentPrinter.h"
-#include "EditorWindowImpl.h"
-#include "PageSizeDialog.h"
-#include "PrintTemplate.h"
+#include "editor/CurrentPrinter.h"
+#include "editor/EditorWindowImpl.h"
+#include "editor/PageSizeDialog.h"
+#include "editor/PrintTemplate.h"
 
 namespace typ::win {
 

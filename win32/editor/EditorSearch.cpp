@@ -1,6 +1,6 @@
-#include "EditorWindowImpl.h"
-#include "ErrorBox.h"
-#include "MessageBoxes.h"
+#include "editor/EditorWindowImpl.h"
+#include "editor/ErrorBox.h"
+#include "editor/MessageBoxes.h"
 
 namespace typ::win {
 
@@ -58,6 +58,8 @@ void TfrmEditorTYP::TImpl::CloseSearchDialogs() {
 bool TfrmEditorTYP::TImpl::DispatchSearchMessage(UINT message, LPARAM lParam) {
     bool handled = false;
     RunGuarded(Form, [&] { handled = DispatchFindReplaceMessage(message, lParam); });
+    if (handled)
+        CommandDone();
     return handled;
 }
 

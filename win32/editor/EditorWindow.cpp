@@ -1,7 +1,7 @@
-#include "EditorWindow.h"
+#include "editor/EditorWindow.h"
 
-#include "EditorWindowImpl.h"
-#include "WideText.h"
+#include "editor/EditorWindowImpl.h"
+#include "platform/WideText.h"
 
 namespace typ::win {
 

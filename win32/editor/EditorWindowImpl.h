@@ -1,20 +1,22 @@
 #pragma once
 
-#include "CommandBars.h"
-#include "EditorWindow.h"
-#include "FindDialogZv.h"
-#include "GridView.h"
-#include "Menus.h"
-#include "PrintDialogZv.h"
-#include "RulerView.h"
+#include "dialogs/FindDialogZv.h"
+#include "dialogs/PrintDialogZv.h"
+#include "editor/CommandBars.h"
+#include "editor/EditorWindow.h"
+#include "editor/GridView.h"
+#include "editor/Menus.h"
+#include "editor/Panel.h"
+#include "editor/RulerView.h"
 #include "editor/SearchCommands.h"
 #include "editor/TypCommands.h"
+#include "platform/HandleOwners.h"
 
+#include <windows.h>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace typ::win {
 
@@ -28,21 +30,22 @@ struct TfrmEditorTYP::TImpl {
     // The platform window, created with all its parts on first use.
     HWND Window();
 
-    // Creation and layout.
+    // Creation and layout (EditorFrame.cpp).
     void Create();
     void CreateForm();
     void CreateEditorArea();
     void WireGrid();
     void CreateSearch();
     void Layout();
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool Notify(NMHDR& header);
 
-    // Commands.
+    // Commands (EditorCommands.cpp; search in EditorSearch.cpp, printing in
+    // EditorPrinting.cpp).
     using THandler = void (TImpl::*)();
     static THandler HandlerOf(TCommandId command);
     void Execute(UINT id);
+    void CommandDone();
     void actCerrarExecute();
     void actAyudaExecute();
     void actDibujarExecute();
@@ -80,7 +83,7 @@ struct TfrmEditorTYP::TImpl {
     void LeaveDrawingMode();
     void RefreshStatus();
 
-    // Life cycle.
+    // Life cycle (EditorLifeCycle.cpp).
     void ShowModal();
     void ShowEvent();
     void RunModalLoop();
@@ -96,9 +99,9 @@ struct TfrmEditorTYP::TImpl {
     std::u16string DirComunes;
     HWND Form = nullptr;
     HWND StatusBar = nullptr;
-    HWND RulerArea = nullptr;
-    HWND EditorPanel = nullptr;
-    HFONT UiFont = nullptr;
+    std::unique_ptr<TPanel> RulerArea;
+    std::unique_ptr<TPanel> EditorPanel;
+    TOwnedFont UiFont;
     std::unique_ptr<TMenus> Menus;
     std::unique_ptr<TCommandBars> Bars;
     std::unique_ptr<TGridView> View;

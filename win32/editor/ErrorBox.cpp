@@ -1,6 +1,6 @@
-#include "ErrorBox.h"
+#include "editor/ErrorBox.h"
 
-#include "WideText.h"
+#include "platform/WideText.h"
 
 #include <exception>
 #include <string>

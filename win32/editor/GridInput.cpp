@@ -1,5 +1,5 @@
-#include "ErrorBox.h"
-#include "GridView.h"
+#include "editor/ErrorBox.h"
+#include "editor/GridView.h"
 #include "editor/ViewGeometry.h"
 
 namespace typ::win {

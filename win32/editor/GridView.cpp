@@ -1,9 +1,10 @@
-#include "GridView.h"
+#include "editor/GridView.h"
 
-#include "CellPainting.h"
-#include "EditorFont.h"
-#include "WindowClass.h"
+#include "editor/CellPainting.h"
+#include "editor/EditorFont.h"
 #include "editor/ViewGeometry.h"
+#include "editor/WindowClass.h"
+#include "platform/WindowProc.h"
 
 #include <algorithm>
 #include <string>
@@ -68,7 +69,7 @@ TGridView::TGridView(HWND parent, TGridEditor& grid)
     : FGrid(grid), FFace(InstalledEditorFace()),
       FFont(CreateEditorFont(FFace, GridFontPixels(), false)) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterGridClass(Proc);
+    RegisterGridClass(WindowProc<TGridView, &TGridView::FHandle>);
     CreateWindowExW(0, kClassName, L"",
                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0,
                     parent, nullptr, instance, this);
@@ -78,21 +79,6 @@ TGridView::TGridView(HWND parent, TGridEditor& grid)
 TGridView::~TGridView() {
     if (IsWindow(FHandle))
         DestroyWindow(FHandle);
-    DeleteObject(FFont);
-}
-
-LRESULT CALLBACK TGridView::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* view =
-            static_cast<TGridView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        view->FHandle = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
-    }
-    auto* view = reinterpret_cast<TGridView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY)
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    return view != nullptr ? view->Dispatch(message, wParam, lParam)
-                           : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT TGridView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -107,7 +93,7 @@ LRESULT TGridView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         Resized();
         return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(FFont);
+        return reinterpret_cast<LRESULT>(FFont.Get());
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFOCUS:
@@ -174,7 +160,7 @@ int TGridView::VisibleColumns() const {
 void TGridView::Paint() {
     TBufferedPaint paint(FHandle, COLOR_WINDOW);
     const HDC dc = paint.Dc();
-    const HGDIOBJ oldFont = SelectObject(dc, FFont);
+    const HGDIOBJ oldFont = SelectObject(dc, FFont.Get());
     const int rows = std::min(VisibleRows() + 1, TotalRows() - FFirstRow);
     for (int row = 0; row < rows; ++row)
         PaintRow(dc, FFirstRow + row, row * FCell.cy);
@@ -265,8 +251,7 @@ void TGridView::SetFont(const TEditorFace& face, int pixels) {
     const HFONT font = CreateEditorFont(face, pixels, false);
     if (font == nullptr)
         return;
-    DeleteObject(FFont);
-    FFont = font;
+    FFont.Reset(font);
     FFace = face;
     PageSizeChanged();
     InvalidateRect(FHandle, nullptr, FALSE);
@@ -276,12 +261,12 @@ void TGridView::SetFont(const TEditorFace& face, int pixels) {
 
 LOGFONTW TGridView::FontSpec() const {
     LOGFONTW font{};
-    GetObjectW(FFont, sizeof(font), &font);
+    GetObjectW(FFont.Get(), sizeof(font), &font);
     return font;
 }
 
 void TGridView::PageSizeChanged() {
-    const SIZE cell = MeasureCell(FFont);
+    const SIZE cell = MeasureCell(FFont.Get());
     FCell = {std::max(cell.cx, 1L), std::max(cell.cy, 1L)};
     FCaretWidth = 0;
     Resized();

@@ -3,10 +3,11 @@
 #include "editor/EditorFace.h"
 #include "editor/GridEditor.h"
 #include "editor/WordWrap.h"
+#include "platform/HandleOwners.h"
 
+#include <windows.h>
 #include <bitset>
 #include <functional>
-#include <windows.h>
 
 namespace typ::win {
 
@@ -23,6 +24,8 @@ public:
     TGridView& operator=(const TGridView&) = delete;
 
     HWND Handle() const { return FHandle; }
+    // The window's messages, through WindowProc.
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     const TEditorFace& Face() const { return FFace; }
     // FCharWidth and FCharHieght: the size of "L", measured when the page
     // size is set.
@@ -59,9 +62,6 @@ public:
     std::function<void()> OnScroll;
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-
     int VisibleRows() const;
     int VisibleColumns() const;
     void Paint();
@@ -98,7 +98,7 @@ private:
 
     TGridEditor& FGrid;
     TEditorFace FFace;
-    HFONT FFont = nullptr;
+    TOwnedFont FFont;
     HWND FHandle = nullptr;
     SIZE FCell{8, 16};
     int FFirstRow = 0;

@@ -1,7 +1,7 @@
-#include "Menus.h"
+#include "editor/Menus.h"
 
-#include "CommandIds.h"
-#include "WideText.h"
+#include "editor/CommandIds.h"
+#include "platform/WideText.h"
 
 #include <string>
 #include <vector>
@@ -24,20 +24,18 @@ void AppendCommand(HMENU menu, TCommandId id, bool checkItem) {
 }
 
 HMENU BuildMenu(std::span<const TMenuEntry> items, HMENU menu) {
-    for (const TMenuEntry& item : items) {
+    for (const TMenuEntry& item : items)
         if (item.IsSeparator())
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         else
             AppendCommand(menu, *item.Command, item.CheckItem);
-    }
     return menu;
 }
 
 bool HoldsCommand(std::span<const TMenuEntry> items, TCommandId command) {
-    for (const TMenuEntry& item : items) {
+    for (const TMenuEntry& item : items)
         if (item.Command == command)
             return true;
-    }
     return false;
 }
 

@@ -1,6 +1,6 @@
-#include "MessageBoxes.h"
+#include "editor/MessageBoxes.h"
 
-#include "WideText.h"
+#include "platform/WideText.h"
 
 #include <string>
 

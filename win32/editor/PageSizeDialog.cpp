@@ -1,11 +1,13 @@
-#include "PageSizeDialog.h"
+#include "editor/PageSizeDialog.h"
 
-#include "EditorFont.h"
-#include "SpinField.h"
-#include "WideText.h"
-#include "WindowClass.h"
+#include "editor/EditorFont.h"
 #include "editor/PageSize.h"
 #include "editor/PageSizeDialogLayout.h"
+#include "editor/SpinField.h"
+#include "editor/WindowClass.h"
+#include "platform/HandleOwners.h"
+#include "platform/WideText.h"
+#include "platform/WindowProc.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -24,6 +26,9 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 struct TPageDialog {
+    // The dialog window's messages, through WindowProc.
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
     HWND Window = nullptr;
     HWND WidthField = nullptr;
     HWND HeightField = nullptr;
@@ -70,38 +75,31 @@ void PaintUpperPanel(HWND window) {
     EndPaint(window, &paint);
 }
 
-LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* dialog = reinterpret_cast<TPageDialog*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+LRESULT TPageDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCCALCSIZE: {
-        DefWindowProcW(window, message, wParam, lParam);
+        DefWindowProcW(Window, message, wParam, lParam);
         InflateRect(reinterpret_cast<RECT*>(lParam), -kBorderWidth, -kBorderWidth);
         return 0;
     }
     case WM_NCPAINT:
-        DefWindowProcW(window, message, wParam, lParam);
-        PaintBorder(window);
+        DefWindowProcW(Window, message, wParam, lParam);
+        PaintBorder(Window);
         return 0;
     case WM_PAINT:
-        PaintUpperPanel(window);
+        PaintUpperPanel(Window);
         return 0;
     case DM_GETDEFID:
         return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_COMMAND:
-        if (dialog != nullptr && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
-            Finish(*dialog, LOWORD(wParam) == IDOK);
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+            Finish(*this, LOWORD(wParam) == IDOK);
         return 0;
     case WM_CLOSE:
-        if (dialog != nullptr)
-            Finish(*dialog, false);
+        Finish(*this, false);
         return 0;
     default:
-        return DefWindowProcW(window, message, wParam, lParam);
+        return DefWindowProcW(Window, message, wParam, lParam);
     }
 }
 
@@ -159,7 +157,8 @@ void AddControls(TPageDialog& dialog, int width, int height, HFONT font) {
 }
 
 HWND CreateDialogWindow(HWND owner, TPageDialog& dialog) {
-    WNDCLASSEXW windowClass = WindowClass(kClassName, DialogProc, IDC_ARROW);
+    WNDCLASSEXW windowClass =
+        WindowClass(kClassName, WindowProc<TPageDialog, &TPageDialog::Window>, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     RegisterOnce(windowClass);
     RECT frame{0, 0, kClientWidth + 2 * kBorderWidth, kClientHeight + 2 * kBorderWidth};
@@ -199,13 +198,11 @@ bool ShowPageSizeDialog(HWND owner, int& width, int& height) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
     TPageDialog dialog;
-    const HFONT font = CreateUiFont();
+    const TOwnedFont font(CreateUiFont());
     dialog.Window = CreateDialogWindow(owner, dialog);
-    if (dialog.Window == nullptr) {
-        DeleteObject(font);
+    if (dialog.Window == nullptr)
         return false;
-    }
-    AddControls(dialog, width, height, font);
+    AddControls(dialog, width, height, font.Get());
     const bool ownerWasEnabled = owner != nullptr && !EnableWindow(owner, FALSE);
     ShowWindow(dialog.Window, SW_SHOWNORMAL);
     SetForegroundWindow(dialog.Window);
@@ -215,7 +212,6 @@ bool ShowPageSizeDialog(HWND owner, int& width, int& height) {
     if (ownerWasEnabled)
         EnableWindow(owner, TRUE);
     DestroyWindow(dialog.Window);
-    DeleteObject(font);
     if (!dialog.Accepted)
         return false;
     width = dialog.Size.Width;

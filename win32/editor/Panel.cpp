@@ -1,6 +1,7 @@
-#include "Panel.h"
+#include "editor/Panel.h"
 
-#include "WindowClass.h"
+#include "editor/WindowClass.h"
+#include "platform/WindowProc.h"
 
 namespace typ::win {
 
@@ -12,35 +13,34 @@ bool IsForwarded(UINT message) {
     return message == WM_COMMAND || message == WM_NOTIFY || message == WM_CONTEXTMENU;
 }
 
-LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    } else if (message == WM_ERASEBKGND) {
-        RECT client;
-        GetClientRect(window, &client);
-        const auto color = static_cast<int>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(color));
-        return 1;
-    } else if (IsForwarded(message)) {
-        return SendMessageW(GetParent(window), message, wParam, lParam);
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-void RegisterPanelClass() {
-    RegisterOnce(WindowClass(kClassName, PanelProc, IDC_ARROW));
-}
-
 } // namespace
 
-HWND CreatePanel(HWND parent, int systemColor, DWORD style, DWORD exStyle) {
+TPanel::TPanel(HWND parent, int systemColor, DWORD style, DWORD exStyle) : FColor(systemColor) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterPanelClass();
-    return CreateWindowExW(exStyle, kClassName, L"", style | WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
-                           parent, nullptr, instance,
-                           reinterpret_cast<void*>(static_cast<INT_PTR>(systemColor)));
+    RegisterOnce(WindowClass(kClassName, WindowProc<TPanel, &TPanel::FHandle>, IDC_ARROW));
+    CreateWindowExW(exStyle, kClassName, L"", style | WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                    parent, nullptr, instance, this);
+}
+
+TPanel::~TPanel() {
+    if (FHandle != nullptr)
+        DestroyWindow(FHandle);
+}
+
+LRESULT TPanel::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) {
+        RECT client;
+        GetClientRect(FHandle, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(FColor));
+        return 1;
+    }
+    if (IsForwarded(message))
+        return SendMessageW(GetParent(FHandle), message, wParam, lParam);
+    const HWND window = FHandle;
+    // The parent's destruction takes the panel with it.
+    if (message == WM_NCDESTROY)
+        FHandle = nullptr;
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 } // namespace typ::win

@@ -1,11 +1,10 @@
-#include "PrintRender.h"
+#include "editor/PrintRender.h"
 
-#include "EditorFont.h"
+#include "editor/EditorFont.h"
 #include "editor/PrintLayout.h"
 #include "editor/ViewGeometry.h"
+#include "platform/HandleOwners.h"
 
-#include <memory>
-#include <type_traits>
 #include <vector>
 
 namespace typ::win {
@@ -13,11 +12,6 @@ namespace typ::win {
 namespace {
 
 constexpr int kFacePoints = 10;
-
-struct TObjectDeleter {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-using TGdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, TObjectDeleter>;
 
 // Restores the device context's font, pen and modes however drawing ends.
 class TSavedDc {
@@ -63,12 +57,12 @@ void DrawSegments(HDC dc, const std::vector<TSegment>& segments) {
 
 void RenderPrint(HDC dc, const TMemo& memo, const TPrintDevice& device) {
     const TEditorFace face = InstalledEditorFace();
-    const TGdiObject font(
+    const TOwnedFont font(
         CreateEditorFont(face, MulDiv(kFacePoints, device.DotsPerInch, 72), false));
-    const TGdiObject pen(CreatePen(PS_SOLID, 1, kPrintBoxColor));
+    const TOwnedPen pen(CreatePen(PS_SOLID, 1, kPrintBoxColor));
     const TSavedDc saved(dc);
-    SelectObject(dc, font.get());
-    SelectObject(dc, pen.get());
+    SelectObject(dc, font.Get());
+    SelectObject(dc, pen.Get());
     // Text never paints its background, so it cannot cover the lines of the
     // line above, whose cells may reach below this line's top.
     SetBkMode(dc, TRANSPARENT);

@@ -1,29 +1,14 @@
-#include "PrintTemplate.h"
+#include "editor/PrintTemplate.h"
 
-#include "CurrentPrinter.h"
-#include "PrintRender.h"
+#include "editor/CurrentPrinter.h"
+#include "editor/PrintRender.h"
+#include "platform/HandleOwners.h"
 
 #include <windows.h>
 
 namespace typ::win {
 
 namespace {
-
-class TPrinterDc {
-public:
-    TPrinterDc() : FDc(CreateCurrentPrinterDC()) {}
-    ~TPrinterDc() {
-        if (FDc != nullptr)
-            DeleteDC(FDc);
-    }
-    TPrinterDc(const TPrinterDc&) = delete;
-    TPrinterDc& operator=(const TPrinterDc&) = delete;
-
-    HDC Get() const { return FDc; }
-
-private:
-    HDC FDc;
-};
 
 // A document that is aborted unless it was ended.
 class TPrintDocument {
@@ -66,7 +51,7 @@ bool PrintPage(HDC dc, const TMemo& memo) {
 
 bool PrintTemplate(const TMemo& memo) noexcept {
     try {
-        const TPrinterDc printer;
+        const TOwnedDc printer(CreateCurrentPrinterDC());
         return printer.Get() != nullptr && PrintPage(printer.Get(), memo);
     } catch (...) {
         return false;

@@ -1,10 +1,11 @@
-#include "RulerView.h"
+#include "editor/RulerView.h"
 
-#include "CellPainting.h"
-#include "EditorFont.h"
-#include "WindowClass.h"
+#include "editor/CellPainting.h"
+#include "editor/EditorFont.h"
 #include "editor/Rulers.h"
 #include "editor/ViewGeometry.h"
+#include "editor/WindowClass.h"
+#include "platform/WindowProc.h"
 
 #include <algorithm>
 #include <string>
@@ -25,9 +26,10 @@ void RegisterRulerClass(WNDPROC proc) {
 
 TRulerView::TRulerView(HWND parent, TRulerKind kind, const TGridView& view, const TGridEditor& grid)
     : FKind(kind), FView(view), FGrid(grid),
-      FFont(CreateEditorFont(view.Face(), kRulerFontPixels, true)), FGlyph(MeasureCell(FFont)) {
+      FFont(CreateEditorFont(view.Face(), kRulerFontPixels, true)),
+      FGlyph(MeasureCell(FFont.Get())) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterRulerClass(Proc);
+    RegisterRulerClass(WindowProc<TRulerView, &TRulerView::FHandle>);
     CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_DISABLED, 0, 0, 0, 0,
                     parent, nullptr, instance, this);
 }
@@ -35,37 +37,28 @@ TRulerView::TRulerView(HWND parent, TRulerKind kind, const TGridView& view, cons
 TRulerView::~TRulerView() {
     if (IsWindow(FHandle))
         DestroyWindow(FHandle);
-    DeleteObject(FFont);
 }
 
 void TRulerView::Refresh() const {
     InvalidateRect(FHandle, nullptr, FALSE);
 }
 
-LRESULT CALLBACK TRulerView::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* ruler =
-            static_cast<TRulerView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        ruler->FHandle = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(ruler));
-    }
-    const auto* ruler =
-        reinterpret_cast<const TRulerView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY)
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (ruler != nullptr && message == WM_PAINT) {
-        ruler->Paint();
+LRESULT TRulerView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        Paint();
         return 0;
-    }
-    if (message == WM_ERASEBKGND)
+    case WM_ERASEBKGND:
         return 1;
-    return DefWindowProcW(window, message, wParam, lParam);
+    default:
+        return DefWindowProcW(FHandle, message, wParam, lParam);
+    }
 }
 
 void TRulerView::Paint() const {
     TBufferedPaint paint(FHandle, COLOR_BTNFACE);
     const HDC dc = paint.Dc();
-    const HGDIOBJ oldFont = SelectObject(dc, FFont);
+    const HGDIOBJ oldFont = SelectObject(dc, FFont.Get());
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     if (FKind == TRulerKind::Horizontal)

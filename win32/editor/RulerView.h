@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GridView.h"
+#include "editor/GridView.h"
 
 #include <windows.h>
 
@@ -19,10 +19,11 @@ public:
     TRulerView& operator=(const TRulerView&) = delete;
 
     HWND Handle() const { return FHandle; }
+    // The window's messages, through WindowProc.
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void Refresh() const;
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Paint() const;
     void PaintColumns(HDC dc, const RECT& client) const;
     void PaintLines(HDC dc, const RECT& client) const;
@@ -30,7 +31,7 @@ private:
     TRulerKind FKind;
     const TGridView& FView;
     const TGridEditor& FGrid;
-    HFONT FFont = nullptr;
+    TOwnedFont FFont;
     SIZE FGlyph{};
     HWND FHandle = nullptr;
 };

@@ -1,6 +1,6 @@
-#include "SpinField.h"
+#include "editor/SpinField.h"
 
-#include "WideText.h"
+#include "platform/WideText.h"
 
 #include <algorithm>
 #include <commctrl.h>

@@ -1,6 +1,6 @@
-#include "StatusPanels.h"
+#include "editor/StatusPanels.h"
 
-#include "WideText.h"
+#include "platform/WideText.h"
 
 #include <array>
 #include <commctrl.h>

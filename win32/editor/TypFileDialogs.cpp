@@ -1,7 +1,7 @@
-#include "TypFileDialogs.h"
+#include "editor/TypFileDialogs.h"
 
-#include "WideText.h"
 #include "editor/TypCommands.h"
+#include "platform/WideText.h"
 
 #include <algorithm>
 #include <commdlg.h>

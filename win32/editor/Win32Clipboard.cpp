@@ -1,4 +1,4 @@
-#include "Win32Clipboard.h"
+#include "editor/Win32Clipboard.h"
 
 #include <cstring>
 #include <stdexcept>

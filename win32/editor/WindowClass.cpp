@@ -1,4 +1,4 @@
-#include "WindowClass.h"
+#include "editor/WindowClass.h"
 
 namespace typ::win {
 

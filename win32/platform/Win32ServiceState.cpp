@@ -1,9 +1,9 @@
 #include "platform/ServiceState.h"
 #include "platform/WideText.h"
 
+#include <windows.h>
 #include <memory>
 #include <type_traits>
-#include <windows.h>
 
 namespace typ {
 namespace {
@@ -19,20 +19,18 @@ public:
     bool GetServiceState(const std::u16string& MachineName, const std::u16string& ServiceName,
                          std::uint8_t& State) const override {
         State = kServiceStateUnknown;
-        const TServiceHandle manager(OpenSCManagerW(
-            MachineName.empty() ? nullptr : win::Wide(MachineName), nullptr, SC_MANAGER_CONNECT));
-        if (!manager) {
+        const TServiceHandle manager(
+            OpenSCManagerW(MachineName.empty() ? nullptr : win::Wide(MachineName).c_str(), nullptr,
+                           SC_MANAGER_CONNECT));
+        if (!manager)
             return false;
-        }
         const TServiceHandle service(
             OpenServiceW(manager.get(), win::Wide(ServiceName), SERVICE_QUERY_STATUS));
-        if (!service) {
+        if (!service)
             return false;
-        }
         SERVICE_STATUS status{};
-        if (!QueryServiceStatus(service.get(), &status)) {
+        if (!QueryServiceStatus(service.get(), &status))
             return false;
-        }
         State = ServiceStateFromPlatform(status.dwCurrentState);
         return true;
     }

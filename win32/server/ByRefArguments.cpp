@@ -1,4 +1,4 @@
-#include "ByRefArguments.h"
+#include "server/ByRefArguments.h"
 
 namespace typ::win {
 

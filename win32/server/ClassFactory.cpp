@@ -1,6 +1,6 @@
-#include "ClassFactory.h"
+#include "server/ClassFactory.h"
 
-#include "EditorTypCom.h"
+#include "server/EditorTypCom.h"
 
 #include <new>
 

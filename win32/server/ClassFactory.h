@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ServerContext.h"
+#include "server/ServerContext.h"
 
+#include <windows.h>
 #include <atomic>
 #include <unknwn.h>
-#include <windows.h>
 
 namespace typ::win {
 

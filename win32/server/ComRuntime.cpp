@@ -1,6 +1,6 @@
-#include "ComRuntime.h"
+#include "server/ComRuntime.h"
 
-#include "ClassFactory.h"
+#include "server/ClassFactory.h"
 #include "server/ServerError.h"
 
 #include <objbase.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ServerContext.h"
+#include "server/ServerContext.h"
 
 #include <windows.h>
 

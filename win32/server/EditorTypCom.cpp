@@ -1,8 +1,10 @@
-#include "EditorTypCom.h"
+#include "server/EditorTypCom.h"
 
-#include "ByRefArguments.h"
-#include "ErrorInfo.h"
-#include "HostedEdit.h"
+#include "server/ByRefArguments.h"
+#include "server/ErrorInfo.h"
+#include "server/HostedEdit.h"
+#include "server/ServerError.h"
+#include "server/ServerTexts.h"
 
 #include <new>
 
@@ -29,6 +31,25 @@ HRESULT NullPointer() {
     SetErrorInfo(0, nullptr);
     return E_POINTER;
 }
+
+// "A method was called at an unexpected time."
+constexpr std::int32_t kIllegalMethodCall = static_cast<std::int32_t>(0x8000000Eu);
+
+// Marks the editor open for the length of one modal run.
+class TOpenRun {
+public:
+    explicit TOpenRun(bool& open) : FOpen(open) {
+        if (FOpen)
+            throw EPlatformError(kIllegalMethodCall, std::string(kEditorAlreadyOpenText));
+        FOpen = true;
+    }
+    ~TOpenRun() { FOpen = false; }
+    TOpenRun(const TOpenRun&) = delete;
+    TOpenRun& operator=(const TOpenRun&) = delete;
+
+private:
+    bool& FOpen;
+};
 
 void CenterOnScreen(HWND window) {
     RECT bounds{};
@@ -127,7 +148,10 @@ HRESULT TEditorTypCom::ShowEx(BSTR ADirComunes, BSTR ACaption, LONG HelpContext,
                               VARIANT_BOOL* Value) {
     if (!ATypText || !Value)
         return NullPointer();
+    // A call arriving while the modal run dispatches messages would replace
+    // the text being edited.
     return SafeCall(FContext.ProgId, IID_IEditorTypCom, [&] {
+        const TOpenRun run(FEditorOpen);
         const THostedRequest request{TextOf(ADirComunes), TextOf(ACaption), HelpContext,
                                      HelpContextVar, TextOf(HelpFile)};
         const auto edited = EditHosted(EditorForm(), request, TextOf(*ATypText));

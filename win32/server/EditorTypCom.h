@@ -1,13 +1,13 @@
 #pragma once
 
-#include "FrmEditorTypNoTaskBar.h"
-#include "ServerContext.h"
+#include "server/FrmEditorTypNoTaskBar.h"
+#include "server/ServerContext.h"
 
+#include <windows.h>
 #include <Vn_EditorTyp_h.h>
 #include <atomic>
 #include <memory>
 #include <oaidl.h>
-#include <windows.h>
 
 namespace typ::win {
 
@@ -48,6 +48,8 @@ private:
     std::atomic<ULONG> FReferences{1};
     TServerContext FContext;
     std::unique_ptr<TFrmEditorTypNoTaskBar> FfrmEditorTYP;
+    // A Show or ShowEx is running the editor modally.
+    bool FEditorOpen = false;
 };
 
 } // namespace typ::win

@@ -1,6 +1,6 @@
-#include "ErrorInfo.h"
+#include "server/ErrorInfo.h"
 
-#include "WideText.h"
+#include "platform/WideText.h"
 #include "server/ServerError.h"
 
 #include <oleauto.h>

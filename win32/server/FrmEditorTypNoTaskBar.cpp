@@ -1,4 +1,4 @@
-#include "FrmEditorTypNoTaskBar.h"
+#include "server/FrmEditorTypNoTaskBar.h"
 
 #include "server/HostedText.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "EditorWindow.h"
+#include "editor/EditorWindow.h"
 
+#include <windows.h>
 #include <cstdint>
 #include <exception>
 #include <string>
-#include <windows.h>
 
 namespace typ::win {
 

@@ -1,4 +1,4 @@
-#include "HostedEdit.h"
+#include "server/HostedEdit.h"
 
 #include "server/HostedText.h"
 

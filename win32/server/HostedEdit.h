@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FrmEditorTypNoTaskBar.h"
+#include "server/FrmEditorTypNoTaskBar.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,5 +1,5 @@
-#include "ServerMain.h"
 #include "server/ServerError.h"
+#include "server/ServerMain.h"
 
 #include <exception>
 

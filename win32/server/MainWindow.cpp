@@ -1,6 +1,7 @@
-#include "MainWindow.h"
+#include "server/MainWindow.h"
 
-#include "WideText.h"
+#include "platform/WideText.h"
+#include "platform/WindowProc.h"
 #include "server/ServerError.h"
 #include "server/ServerTexts.h"
 
@@ -17,33 +18,10 @@ bool UserAgreesToEnd() {
                        MB_TASKMODAL | MB_ICONWARNING | MB_YESNO | MB_DEFBUTTON2) == IDYES;
 }
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_NCCREATE:
-        SetWindowLongPtrW(
-            window, GWLP_USERDATA,
-            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-        break;
-    case WM_CLOSE: {
-        const auto* lifetime =
-            reinterpret_cast<const TServerLifetime*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (!lifetime->MustAskBeforeEnding() || UserAgreesToEnd())
-            DestroyWindow(window);
-        return 0;
-    }
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        break;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-void RegisterMainWindowClass(HINSTANCE instance) {
+void RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.lpszClassName = kClassName;
     if (!RegisterClassExW(&windowClass))
@@ -53,17 +31,39 @@ void RegisterMainWindowClass(HINSTANCE instance) {
 
 } // namespace
 
-HWND CreateMainWindow(HINSTANCE instance, const TServerLifetime& lifetime) {
-    RegisterMainWindowClass(instance);
+TMainWindow::TMainWindow(HINSTANCE instance, const TServerLifetime& lifetime)
+    : FLifetime(lifetime) {
+    RegisterMainWindowClass(instance, WindowProc<TMainWindow, &TMainWindow::FHandle>);
     const std::wstring caption = Wide(kMainWindowCaption);
-    const HWND window =
-        CreateWindowExW(0, kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
-                        const_cast<TServerLifetime*>(&lifetime));
-    if (!window)
+    if (!CreateWindowExW(0, kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                         this))
         throw EPlatformError(HRESULT_FROM_WIN32(GetLastError()),
                              "No se pudo crear la ventana principal.");
-    return window;
+}
+
+TMainWindow::~TMainWindow() {
+    if (FHandle != nullptr)
+        SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);
+}
+
+LRESULT TMainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = FHandle;
+    switch (message) {
+    case WM_CLOSE:
+        if (!FLifetime.MustAskBeforeEnding() || UserAgreesToEnd())
+            DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        FHandle = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 } // namespace typ::win

@@ -1,4 +1,4 @@
-#include "ModuleFile.h"
+#include "server/ModuleFile.h"
 
 #include "server/ServerError.h"
 

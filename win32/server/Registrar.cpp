@@ -1,10 +1,10 @@
-#include "Registrar.h"
+#include "server/Registrar.h"
 
-#include "ModuleFile.h"
-#include "RegistryKeys.h"
-#include "WideText.h"
+#include "platform/WideText.h"
 #include "server/Guid.h"
+#include "server/ModuleFile.h"
 #include "server/Registration.h"
+#include "server/RegistryKeys.h"
 #include "server/ServerError.h"
 
 #include <algorithm>

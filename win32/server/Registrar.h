@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TypeLibrary.h"
+#include "server/TypeLibrary.h"
 
 #include <windows.h>
 

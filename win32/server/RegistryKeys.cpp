@@ -1,4 +1,4 @@
-#include "RegistryKeys.h"
+#include "server/RegistryKeys.h"
 
 #include "server/ServerError.h"
 

@@ -1,13 +1,13 @@
-#include "ServerMain.h"
+#include "server/ServerMain.h"
 
-#include "ComRuntime.h"
-#include "MainWindow.h"
-#include "ModuleFile.h"
-#include "Registrar.h"
-#include "TypeLibrary.h"
-#include "WideText.h"
+#include "platform/WideText.h"
+#include "server/ComRuntime.h"
+#include "server/MainWindow.h"
+#include "server/ModuleFile.h"
+#include "server/Registrar.h"
 #include "server/Registration.h"
 #include "server/StartMode.h"
+#include "server/TypeLibrary.h"
 
 #include <Vn_EditorTyp_h.h>
 #include <shellapi.h>
@@ -49,7 +49,8 @@ int Serve(HINSTANCE instance, TStartMode mode, const TServerTypeLibrary& library
                            Wide(ProgIdOf(Utf16(library.Name), Utf16(library.ClassName))), &lifetime,
                            nullptr};
     const TClassObjectRegistration registration(CLSID_EditorTypCom, context);
-    context.MainWindow = CreateMainWindow(instance, lifetime);
+    const TMainWindow mainWindow(instance, lifetime);
+    context.MainWindow = mainWindow.Handle();
     return RunMessageLoop();
 }
 

@@ -1,4 +1,4 @@
-#include "TypeLibrary.h"
+#include "server/TypeLibrary.h"
 
 #include "server/ServerError.h"
 
