@@ -37,9 +37,8 @@ void AppendLines(benchmark::State& state) {
         u"Línea de prueba del registro, hilo " +
         std::u16string(1, u'0' + static_cast<char16_t>(state.thread_index()));
     std::int64_t lost = 0;
-    for (auto _ : state) {
+    for (auto _ : state)
         lost += writer.Write(ltAudit, message) ? 0 : 1;
-    }
     state.SetItemsProcessed(state.iterations());
     state.counters["lost"] =
         benchmark::Counter(static_cast<double>(lost), benchmark::Counter::kAvgThreads);

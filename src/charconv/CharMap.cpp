@@ -7,9 +7,8 @@ namespace typ {
 
 TCharMap::TCharMap(std::span<const TCharPair> pairs) {
     std::iota(m_to.begin(), m_to.end(), u'\0');
-    for (const TCharPair& pair : pairs) {
+    for (const TCharPair& pair : pairs)
         m_to[pair.from] = pair.to;
-    }
 }
 
 std::u16string TCharMap::Apply(std::u16string text) const {

@@ -64,12 +64,10 @@ std::string AnsiToDosBytes(std::u16string_view text) {
 }
 
 char16_t DosGlyph(unsigned char byte) {
-    if (byte < kControlGlyphs.size()) {
+    if (byte < kControlGlyphs.size())
         return kControlGlyphs[byte];
-    }
-    if (byte == kDelete) {
+    if (byte == kDelete)
         return kDeleteGlyph;
-    }
     return CodePage850Table().Char(byte);
 }
 

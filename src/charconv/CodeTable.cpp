@@ -14,16 +14,14 @@ bool StartsSurrogatePair(std::u16string_view text, std::size_t i) {
 } // namespace
 
 TCodeTable::TCodeTable(const std::array<char16_t, 256>& chars) : m_chars(chars) {
-    for (unsigned byte = 0; byte < m_chars.size(); ++byte) {
+    for (unsigned byte = 0; byte < m_chars.size(); ++byte)
         m_bytes[m_chars[byte]] = static_cast<unsigned char>(byte);
-    }
 }
 
 std::optional<unsigned char> TCodeTable::Byte(char16_t c) const {
     const unsigned char byte = m_bytes[c];
-    if (m_chars[byte] != c) {
+    if (m_chars[byte] != c)
         return std::nullopt;
-    }
     return byte;
 }
 

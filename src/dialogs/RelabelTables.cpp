@@ -155,14 +155,12 @@ TDialogRelabelling ReplaceRelabelling() {
 }
 
 std::optional<std::u16string_view> OpenToolTip(int tool, int toolCount) {
-    if (tool < 1 || tool >= toolCount) {
+    if (tool < 1 || tool >= toolCount)
         return std::nullopt;
-    }
     // With five tools the desktop tip has no tool: tools 2 to 4 take tips 3 to 5.
     const int number = toolCount == 5 && tool >= 2 ? tool + 1 : tool;
-    if (number > static_cast<int>(kToolTips.size())) {
+    if (number > static_cast<int>(kToolTips.size()))
         return std::nullopt;
-    }
     return kToolTips[static_cast<std::size_t>(number - 1)];
 }
 

@@ -15,10 +15,9 @@ constexpr std::array<std::u16string_view, 4> kUnicodeFaces = {u"Consolas", u"Luc
 TEditorFace ChooseEditorFace(const std::function<bool(std::u16string_view)>& installed) {
     if (installed(kDosFace))
         return {std::u16string(kDosFace), false};
-    for (const std::u16string_view face : kUnicodeFaces) {
+    for (const std::u16string_view face : kUnicodeFaces)
         if (installed(face))
             return {std::u16string(face), true};
-    }
     return {u"", true};
 }
 

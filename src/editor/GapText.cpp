@@ -5,10 +5,9 @@ namespace typ {
 bool TGapText::Holds(int pos, std::u16string_view part) const {
     if (pos < 0 || pos + static_cast<int>(part.size()) > Length())
         return false;
-    for (std::size_t i = 0; i < part.size(); ++i) {
+    for (std::size_t i = 0; i < part.size(); ++i)
         if ((*this)[pos + static_cast<int>(i)] != part[i])
             return false;
-    }
     return true;
 }
 

@@ -50,10 +50,9 @@ void TGridEditor::NormalizeGrid() {
     const std::u16string blank(static_cast<std::size_t>(FAnchoPagina), u' ');
     while (lines.Count() < FAltoPagina)
         lines.Add(blank);
-    for (int i = 0; i < FAltoPagina; ++i) {
+    for (int i = 0; i < FAltoPagina; ++i)
         if (static_cast<int>(lines.Get(i).size()) != FAnchoPagina)
             lines.Put(i, FittedLine(lines.Get(i), FAnchoPagina));
-    }
     // The line list does not count an empty last line, so on a page of width
     // 0 the break before it is one of the page's own.
     const int length = FEditor.TextLength();

@@ -85,10 +85,9 @@ private:
     }
 
     bool MatchesAt(int pos, std::u16string_view pattern) const {
-        for (std::size_t i = 0; i < pattern.size(); ++i) {
+        for (std::size_t i = 0; i < pattern.size(); ++i)
             if (FBuffer[pos + static_cast<int>(i)] != pattern[i])
                 return false;
-        }
         return true;
     }
 

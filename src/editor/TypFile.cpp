@@ -30,10 +30,9 @@ std::string_view MarkOf(TTypEncoding encoding) {
 }
 
 TTypEncoding EncodingOf(std::string_view bytes) {
-    for (const auto encoding : {TTypEncoding::Utf8, TTypEncoding::Utf16LE, TTypEncoding::Utf16BE}) {
+    for (const auto encoding : {TTypEncoding::Utf8, TTypEncoding::Utf16LE, TTypEncoding::Utf16BE})
         if (bytes.starts_with(MarkOf(encoding)))
             return encoding;
-    }
     return TTypEncoding::Windows1252;
 }
 

@@ -18,9 +18,8 @@ std::size_t NameStart(std::u16string_view path) {
 
 std::u16string IncludeTrailingPathDelimiter(std::u16string_view path) {
     std::u16string result(path);
-    if (result.empty() || result.back() != kPathDelim) {
+    if (result.empty() || result.back() != kPathDelim)
         result += kPathDelim;
-    }
     return result;
 }
 

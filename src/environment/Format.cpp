@@ -47,9 +47,8 @@ private:
         std::optional<std::size_t> value;
         while (FPos < FFormat.size() && FFormat[FPos] >= u'0' && FFormat[FPos] <= u'9') {
             value = value.value_or(0) * 10 + static_cast<std::size_t>(FFormat[FPos++] - u'0');
-            if (*value > 0xFFFF) {
+            if (*value > 0xFFFF)
                 Invalid(FFormat);
-            }
         }
         return value;
     }
@@ -71,33 +70,29 @@ private:
             ++FPos;
             directive.Precision = Number().value_or(0);
         }
-        if (FPos >= FFormat.size()) {
+        if (FPos >= FFormat.size())
             Invalid(FFormat);
-        }
         directive.Type = LowerChar(FFormat[FPos++]);
         return directive;
     }
 
     const TFormatArg& NextArg() {
-        if (FNext >= FArgs.size()) {
+        if (FNext >= FArgs.size())
             Invalid(FFormat);
-        }
         return FArgs.begin()[FNext++];
     }
 
     std::int64_t Integer() {
         const auto* value = std::get_if<std::int64_t>(&NextArg().Value());
-        if (value == nullptr) {
+        if (value == nullptr)
             Invalid(FFormat);
-        }
         return *value;
     }
 
     std::u16string Text(const TDirective& directive) {
         const auto* value = std::get_if<std::u16string>(&NextArg().Value());
-        if (value == nullptr) {
+        if (value == nullptr)
             Invalid(FFormat);
-        }
         return directive.Precision ? value->substr(0, *directive.Precision) : *value;
     }
 
@@ -111,9 +106,8 @@ private:
     }
 
     static std::u16string Padded(std::u16string digits, const TDirective& directive) {
-        if (directive.Precision && digits.size() < *directive.Precision) {
+        if (directive.Precision && digits.size() < *directive.Precision)
             digits.insert(0, *directive.Precision - digits.size(), u'0');
-        }
         return digits;
     }
 

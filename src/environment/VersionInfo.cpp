@@ -92,20 +92,16 @@ std::array<std::uint16_t, 4> TLongVersion::All() const {
 }
 
 TVersionCharSet VersionCharSetOf(std::uint16_t codePage) {
-    for (const auto& entry : kCharSets) {
-        if (entry.CodePage == codePage) {
+    for (const auto& entry : kCharSets)
+        if (entry.CodePage == codePage)
             return entry.CharSet;
-        }
-    }
     return vcsUnknown;
 }
 
 std::u16string LanguageName(std::uint16_t languageId) {
-    for (const auto& entry : kLanguages) {
-        if (entry.Id == languageId) {
+    for (const auto& entry : kLanguages)
+        if (entry.Id == languageId)
             return entry.Name;
-        }
-    }
     return {};
 }
 
@@ -121,9 +117,8 @@ void TVersionInfo::SetFileName(std::u16string fileName) {
 void TVersionInfo::ReadVersionInfo() {
     FResource.reset();
     auto bytes = FileSystem().VersionResource(FFileName);
-    if (bytes && !bytes->empty()) {
+    if (bytes && !bytes->empty())
         FResource.emplace(std::move(*bytes));
-    }
 }
 
 const TFixedFileInfo* TVersionInfo::FixedFileInfo() const {
@@ -157,21 +152,18 @@ std::int32_t TVersionInfo::VersionNum() const {
 
 std::u16string TVersionInfo::GetTranslationString() const {
     const auto translation = Translation();
-    if (!translation) {
+    if (!translation)
         return {};
-    }
     return Format(u"%.4x%.4x", {*translation & 0xFFFF, *translation >> 16});
 }
 
 std::u16string TVersionInfo::GetVerValue(const std::u16string& verName) const {
     const std::u16string translation = GetTranslationString();
-    if (!Valid() || translation.empty()) {
+    if (!Valid() || translation.empty())
         return {};
-    }
     const std::u16string subBlock = u"\\StringFileInfo\\" + translation + u"\\" + verName;
-    if (subBlock.size() > kMaxSubBlock) {
+    if (subBlock.size() > kMaxSubBlock)
         return {};
-    }
     return FResource->Text(subBlock).value_or(u"");
 }
 

@@ -38,19 +38,16 @@ public:
 
     // The block at offset within [offset, limit); none when it does not fit.
     std::optional<TBlock> Block(std::size_t offset, std::size_t limit) const {
-        if (offset + kHeaderSize > limit) {
+        if (offset + kHeaderSize > limit)
             return std::nullopt;
-        }
         const std::size_t length = Word(offset);
-        if (length < kHeaderSize || offset + length > limit) {
+        if (length < kHeaderSize || offset + length > limit)
             return std::nullopt;
-        }
         TBlock block;
         block.End = offset + length;
         std::size_t pos = offset + kHeaderSize;
-        for (; pos + 1 < block.End && Word(pos) != 0; pos += 2) {
+        for (; pos + 1 < block.End && Word(pos) != 0; pos += 2)
             block.Key += static_cast<char16_t>(Word(pos));
-        }
         block.ValueOffset = std::min(Align4(pos + 2), block.End);
         const std::size_t units = Word(offset + 2);
         const std::size_t size = Word(offset + 4) == kTextType ? units * 2 : units;
@@ -62,9 +59,8 @@ public:
     std::optional<TBlock> Child(const TBlock& parent, std::u16string_view key) const {
         std::size_t offset = parent.ChildrenOffset;
         while (auto child = Block(offset, parent.End)) {
-            if (SameText(child->Key, key)) {
+            if (SameText(child->Key, key))
                 return child;
-            }
             offset = Align4(child->End);
         }
         return std::nullopt;
@@ -79,9 +75,8 @@ std::vector<std::u16string_view> PathParts(std::u16string_view path) {
     std::size_t start = 0;
     while (start <= path.size()) {
         const std::size_t end = std::min(path.find(u'\\', start), path.size());
-        if (end > start) {
+        if (end > start)
             parts.push_back(path.substr(start, end - start));
-        }
         start = end + 1;
     }
     return parts;
@@ -91,14 +86,12 @@ std::vector<std::u16string_view> PathParts(std::u16string_view path) {
 
 TVersionResource::TVersionResource(std::string bytes) : FBytes(std::move(bytes)) {
     const auto root = QueryValue(u"\\");
-    if (!root || root->size() < 13 * sizeof(std::uint32_t)) {
+    if (!root || root->size() < 13 * sizeof(std::uint32_t))
         return;
-    }
     const TBlockReader reader(*root);
     std::uint32_t fields[13];
-    for (std::size_t i = 0; i < 13; ++i) {
+    for (std::size_t i = 0; i < 13; ++i)
         fields[i] = reader.DWord(i * 4);
-    }
     if (fields[0] == kFixedSignature) {
         FFixed = TFixedFileInfo{fields[0],  fields[1],  fields[2], fields[3], fields[4],
                                 fields[5],  fields[6],  fields[7], fields[8], fields[9],
@@ -110,35 +103,30 @@ std::optional<std::string_view> TVersionResource::QueryValue(std::u16string_view
     const TBlockReader reader(FBytes);
     std::optional<TBlock> block = reader.Block(0, FBytes.size());
     for (const auto part : PathParts(subBlock)) {
-        if (!block) {
+        if (!block)
             break;
-        }
         block = reader.Child(*block, part);
     }
-    if (!block) {
+    if (!block)
         return std::nullopt;
-    }
     return std::string_view(FBytes).substr(block->ValueOffset, block->ValueSize);
 }
 
 std::optional<std::uint32_t> TVersionResource::Translation() const {
     const auto value = QueryValue(u"\\VarFileInfo\\Translation");
-    if (!value || value->size() < sizeof(std::uint32_t)) {
+    if (!value || value->size() < sizeof(std::uint32_t))
         return std::nullopt;
-    }
     return TBlockReader(*value).DWord(0);
 }
 
 std::optional<std::u16string> TVersionResource::Text(std::u16string_view subBlock) const {
     const auto value = QueryValue(subBlock);
-    if (!value) {
+    if (!value)
         return std::nullopt;
-    }
     const TBlockReader reader(*value);
     std::u16string text;
-    for (std::size_t pos = 0; pos + 1 < value->size() && reader.Word(pos) != 0; pos += 2) {
+    for (std::size_t pos = 0; pos + 1 < value->size() && reader.Word(pos) != 0; pos += 2)
         text += static_cast<char16_t>(reader.Word(pos));
-    }
     return text;
 }
 

@@ -19,9 +19,8 @@ class TCommonAppDataCache {
 public:
     std::u16string Get() {
         std::lock_guard lock(FMutex);
-        if (FValue.empty()) {
+        if (FValue.empty())
             FValue = TVnPaths::ReadShellFolder(TShellFolder::CommonAppData);
-        }
         return FValue;
     }
 
@@ -47,34 +46,28 @@ std::u16string Checked(std::u16string path) {
 } // namespace
 
 void TVnPaths::FormatPathFolder(std::u16string& path) {
-    if (path.empty()) {
+    if (path.empty())
         return;
-    }
-    for (char16_t& c : path) {
-        if (c != kPathDelim && std::u16string_view(u"/*?\"<>|").find(c) != std::u16string::npos) {
+    for (char16_t& c : path)
+        if (c != kPathDelim && std::u16string_view(u"/*?\"<>|").find(c) != std::u16string::npos)
             c = u'-';
-        }
-    }
     path = IncludeTrailingPathDelimiter(path);
 }
 
 bool TVnPaths::IsLocalDrivePath(const std::u16string& path) {
-    if (path.empty()) {
+    if (path.empty())
         return false;
-    }
     const std::u16string drive = path.substr(0, path.find(u'\\'));
     return Environment().DriveType(drive) == TDriveType::Fixed;
 }
 
 std::u16string TVnPaths::ExpandFirstVariable(const std::u16string& text) {
     const std::size_t open = text.find(u'%');
-    if (open == std::u16string::npos) {
+    if (open == std::u16string::npos)
         return text;
-    }
     const std::size_t close = text.find(u'%', open + 1);
-    if (close == std::u16string::npos) {
+    if (close == std::u16string::npos)
         return RemoveChar(text, u'%');
-    }
     const std::u16string reference = text.substr(open, close - open + 1);
     const std::u16string value =
         Environment().Variable(text.substr(open + 1, close - open - 1)).value_or(u"");
@@ -94,9 +87,8 @@ std::u16string TVnPaths::ReadShellFolder(TShellFolder folder) {
 }
 
 bool TVnPaths::EnsureFolder(std::u16string& path) {
-    if (path.empty()) {
+    if (path.empty())
         return false;
-    }
     FormatPathFolder(path);
     return FileSystem().ForceDirectories(path);
 }

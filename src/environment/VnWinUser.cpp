@@ -102,48 +102,46 @@ bool TVnWinUser::Internal_isUserInteractive() {
 }
 
 std::u16string TVnWinUser::Internal_getInteractiveUserName() {
-    return GuardStep(u"Internal_getInteractiveUserName: ",
-                     Fixed("error en TVnWinUser.Internal_getInteractiveUserName"), [] {
-                         TWinUserState& state = State();
-                         const TLock lock(state.Mutex);
-                         const auto owners =
-                             SplitLines(Internal_getOwnersFromProcessName(state.ShellName));
-                         if (!owners.empty()) {
-                             const auto own = std::find_if(
-                                 owners.begin(), owners.end(), [&state](const auto& owner) {
-                                     return SameText(owner, state.CurrentUserName);
-                                 });
-                             state.InteractiveUserName = own != owners.end() ? *own : owners[0];
-                         }
-                         return state.InteractiveUserName;
-                     });
+    return GuardStep(
+        u"Internal_getInteractiveUserName: ",
+        Fixed("error en TVnWinUser.Internal_getInteractiveUserName"),
+        [] {
+            TWinUserState& state = State();
+            const TLock lock(state.Mutex);
+            const auto owners = SplitLines(Internal_getOwnersFromProcessName(state.ShellName));
+            if (!owners.empty()) {
+                const auto own = std::find_if(
+                    owners.begin(), owners.end(),
+                    [&state](const auto& owner) { return SameText(owner, state.CurrentUserName); });
+                state.InteractiveUserName = own != owners.end() ? *own : owners[0];
+            }
+            return state.InteractiveUserName;
+        });
 }
 
 // Running as another user is told by two facts that normally agree: no shell
 // in the caller's session, and a desktop owner other than the caller.
 bool TVnWinUser::Internal_isRunningAsDiferentUser(const std::u16string& aShellName) {
-    return GuardStep(u"Internal_isRunningAsDiferentUser: ",
-                     Fixed("error en Internal_isRunningAsDiferentUser"), [&aShellName] {
-                         const auto sessions =
-                             SplitLines(Internal_getSessionsIdsFromProcessName(aShellName));
-                         const std::u16string own = IntToStr(Internal_GetSessionIdfromProccessId());
-                         const bool noShellHere =
-                             std::find(sessions.begin(), sessions.end(), own) == sessions.end();
-                         TWinUserState& state = State();
-                         const TLock lock(state.Mutex);
-                         const bool sameUser =
-                             state.CurrentUserName == Internal_getInteractiveUserName();
-                         return noShellHere == sameUser;
-                     });
+    return GuardStep(
+        u"Internal_isRunningAsDiferentUser: ", Fixed("error en Internal_isRunningAsDiferentUser"),
+        [&aShellName] {
+            const auto sessions = SplitLines(Internal_getSessionsIdsFromProcessName(aShellName));
+            const std::u16string own = IntToStr(Internal_GetSessionIdfromProccessId());
+            const bool noShellHere =
+                std::find(sessions.begin(), sessions.end(), own) == sessions.end();
+            TWinUserState& state = State();
+            const TLock lock(state.Mutex);
+            const bool sameUser = state.CurrentUserName == Internal_getInteractiveUserName();
+            return noShellHere == sameUser;
+        });
 }
 
 std::u16string TVnWinUser::CurrentUserName() {
     TWinUserState& state = State();
     const TLock lock(state.Mutex);
     Internal_isUserInteractive();
-    if (state.CurrentUserName.empty()) {
+    if (state.CurrentUserName.empty())
         state.CurrentUserName = Internal_getCurrentUserName();
-    }
     return state.CurrentUserName;
 }
 
@@ -157,9 +155,8 @@ std::u16string TVnWinUser::InteractiveUserName() {
     TWinUserState& state = State();
     const TLock lock(state.Mutex);
     Internal_isUserInteractive();
-    if (state.InteractiveUserName.empty()) {
+    if (state.InteractiveUserName.empty())
         Internal_getInteractiveUserName();
-    }
     return state.InteractiveUserName;
 }
 
@@ -170,9 +167,8 @@ bool TVnWinUser::UserInteractive() {
 std::u16string TVnWinUser::DiferentUsersErrorMsg() {
     const std::u16string current = CurrentUserName();
     const std::u16string interactive = InteractiveUserName();
-    if (current == interactive) {
+    if (current == interactive)
         return {};
-    }
     return u"El CurrentUser (" + current + u") y " + u"el InteractiveUser (" + interactive +
            u") son distintos. " + u"El CurrentUser debe tener permisos de administrador.";
 }

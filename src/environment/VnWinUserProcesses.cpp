@@ -23,8 +23,9 @@ char16_t AsciiUpper(char16_t c) {
 }
 
 bool SameExeName(std::u16string_view a, std::u16string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char16_t x, char16_t y) { return AsciiUpper(x) == AsciiUpper(y); });
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](char16_t x, char16_t y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
 // The part after the last "\" or drive colon: these names are the
@@ -40,9 +41,8 @@ bool IsNamed(const TProcessEntry& process, std::u16string_view name) {
 }
 
 std::u16string OwnerLine(const std::optional<TAccountName>& account) {
-    if (!account || (IsBlank(account->Domain) && IsBlank(account->User))) {
+    if (!account || (IsBlank(account->Domain) && IsBlank(account->User)))
         return kUnknownOwner;
-    }
     return account->Domain + u"\\" + account->User;
 }
 
@@ -59,28 +59,32 @@ std::u16string TVnWinUser::Internal_getShellName() {
 }
 
 std::uint32_t TVnWinUser::Internal_GetSessionIdfromProccessId() {
-    return GuardStep(u"Internal_GetSessionIdfromProccessId: ",
-                     Fixed("error en Internal_GetSessionIdfromProccessId"), [] {
-                         const TUserSessionFacts& facts = UserSessionFacts();
-                         return facts.ProcessSessionId(facts.CurrentProcessId()).value_or(0u);
-                     });
+    return GuardStep(
+        u"Internal_GetSessionIdfromProccessId: ",
+        Fixed("error en Internal_GetSessionIdfromProccessId"),
+        [] {
+            const TUserSessionFacts& facts = UserSessionFacts();
+            return facts.ProcessSessionId(facts.CurrentProcessId()).value_or(0u);
+        });
 }
 
 std::optional<std::uint32_t> TVnWinUser::Internal_getSessionIdfromProccessId(std::uint32_t aPID) {
-    return GuardStep(u"Internal_getSessionIdfromProccessId: ",
-                     Fixed("error en Internal_getSessionIdfromProccessId"),
-                     [aPID] { return UserSessionFacts().ProcessSessionId(aPID); });
+    return GuardStep(
+        u"Internal_getSessionIdfromProccessId: ",
+        Fixed("error en Internal_getSessionIdfromProccessId"),
+        [aPID] { return UserSessionFacts().ProcessSessionId(aPID); });
 }
 
 std::optional<TAccountName> TVnWinUser::Internal_getUserAndDomainFromPID(std::uint32_t aPID) {
-    return GuardStep(u"Internal_getUserAndDomainFromPID: ",
-                     Fixed("error en Internal_getUserAndDomainFromPID"),
-                     [aPID] { return UserSessionFacts().ProcessAccount(aPID); });
+    return GuardStep(
+        u"Internal_getUserAndDomainFromPID: ", Fixed("error en Internal_getUserAndDomainFromPID"),
+        [aPID] { return UserSessionFacts().ProcessAccount(aPID); });
 }
 
 bool TVnWinUser::Internal_isProcessExists(const std::u16string& aExeName) {
     return GuardStep(
-        u"Internal_isProcessExists: ", Fixed("error en Internal_isProcessExists"), [&aExeName] {
+        u"Internal_isProcessExists: ", Fixed("error en Internal_isProcessExists"),
+        [&aExeName] {
             const auto processes = UserSessionFacts().Processes(TSnapshotScope::Processes);
             return std::any_of(
                 processes.begin(), processes.end(),
@@ -111,34 +115,32 @@ std::u16string TVnWinUser::Internal_getOwnersFromProcessName(const std::u16strin
 // A process whose session cannot be read is left out: counting it as some
 // session could make the caller's session look like a shell's.
 std::u16string TVnWinUser::Internal_getSessionsIdsFromProcessName(const std::u16string& aExeName) {
-    return GuardStep(u"Internal_getSessionsIdsFromProcessName: ",
-                     Fixed("error en Internal_getSessionsIdsFromProcessName"), [&aExeName] {
-                         std::vector<std::u16string> sessions;
-                         for (const TProcessEntry& process :
-                              UserSessionFacts().Processes(TSnapshotScope::Everything)) {
-                             if (!IsNamed(process, aExeName)) {
-                                 continue;
-                             }
-                             if (const auto session =
-                                     Internal_getSessionIdfromProccessId(process.ProcessId)) {
-                                 sessions.push_back(IntToStr(*session));
-                             }
-                         }
-                         return JoinLines(sessions);
-                     });
+    return GuardStep(
+        u"Internal_getSessionsIdsFromProcessName: ",
+        Fixed("error en Internal_getSessionsIdsFromProcessName"),
+        [&aExeName] {
+            std::vector<std::u16string> sessions;
+            for (const TProcessEntry& process :
+                 UserSessionFacts().Processes(TSnapshotScope::Everything)) {
+                if (!IsNamed(process, aExeName))
+                    continue;
+                if (const auto session = Internal_getSessionIdfromProccessId(process.ProcessId))
+                    sessions.push_back(IntToStr(*session));
+            }
+            return JoinLines(sessions);
+        });
 }
 
 bool TVnWinUser::Internal_isProcessOwner(const std::u16string& aExeName,
                                          const std::u16string& aUserName) {
-    return GuardStep(u"Internal_isProcessOwner: ", Fixed("error en Internal_isProcessOwner"),
-                     [&aExeName, &aUserName] {
-                         if (!Internal_isProcessExists(aExeName)) {
-                             return false;
-                         }
-                         const auto owners =
-                             SplitLines(Internal_getOwnersFromProcessName(aExeName));
-                         return std::find(owners.begin(), owners.end(), aUserName) != owners.end();
-                     });
+    return GuardStep(
+        u"Internal_isProcessOwner: ", Fixed("error en Internal_isProcessOwner"),
+        [&aExeName, &aUserName] {
+            if (!Internal_isProcessExists(aExeName))
+                return false;
+            const auto owners = SplitLines(Internal_getOwnersFromProcessName(aExeName));
+            return std::find(owners.begin(), owners.end(), aUserName) != owners.end();
+        });
 }
 
 } // namespace typ

@@ -21,12 +21,10 @@ constexpr const char16_t* kNames[] = {
 
 TWindowsVersion Version9x(const TOsVersionRecord& record) {
     const std::u16string servicePack = Trim(record.ServicePack);
-    if (record.Minor < 10) {
+    if (record.Minor < 10)
         return servicePack == u"B" ? wvWin95OSR2 : wvWin95;
-    }
-    if (record.Minor < 90) {
+    if (record.Minor < 90)
         return servicePack == u"A" ? wvWin98SE : wvWin98;
-    }
     return record.Minor == 90 ? wvWinME : wvUnknown;
 }
 
@@ -35,12 +33,10 @@ TWindowsVersion VersionNT6(const TOsVersionRecord& record) {
     constexpr TWindowsVersion kWorkstations[] = {wvWinVista, wvWinSeven, wvWin8, wvWin81};
     constexpr TWindowsVersion kServers[] = {wvWinServer2008, wvWinServer2008R2, wvWinServer2012,
                                             wvWinServer2012R2};
-    if (record.Minor > 3) {
+    if (record.Minor > 3)
         return wvUnknown;
-    }
-    if (record.ProductType == kWorkstation) {
+    if (record.ProductType == kWorkstation)
         return kWorkstations[record.Minor];
-    }
     return record.ProductType == kServer ? kServers[record.Minor] : wvUnknown;
 }
 
@@ -70,12 +66,10 @@ TWindowsVersion VersionNT(const TOsVersionRecord& record) {
 } // namespace
 
 TWindowsVersion WindowsVersionOf(const std::optional<TOsVersionRecord>& record) {
-    if (!record) {
+    if (!record)
         return wvUnknown;
-    }
-    if (record->PlatformId == kPlatform9x) {
+    if (record->PlatformId == kPlatform9x)
         return Version9x(*record);
-    }
     return record->PlatformId == kPlatformNT ? VersionNT(*record) : wvUnknown;
 }
 

@@ -17,9 +17,8 @@ std::u16string ExceptionClassName(const std::exception& exception) {
         abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
     std::string name = status == 0 && demangled ? demangled.get() : mangled;
     const std::size_t scope = name.rfind("::");
-    if (scope != std::string::npos) {
+    if (scope != std::string::npos)
         name.erase(0, scope + 2);
-    }
     return Ascii(name);
 }
 

@@ -15,11 +15,9 @@ bool HasName(std::u16string_view line, std::u16string_view key) {
 } // namespace
 
 std::optional<std::u16string> FindKeyValue(std::u16string_view text, std::u16string_view key) {
-    for (const auto& line : SplitLines(text)) {
-        if (HasName(line, key)) {
+    for (const auto& line : SplitLines(text))
+        if (HasName(line, key))
             return line.substr(line.find(u'=') + 1);
-        }
-    }
     return std::nullopt;
 }
 
@@ -33,17 +31,15 @@ std::u16string SetKeyValue(std::u16string_view text, std::u16string_view key,
     const std::u16string line = std::u16string(key) + u"=" + std::u16string(value);
     for (auto it = lines.begin(); it != lines.end(); ++it) {
         if (HasName(*it, key)) {
-            if (value.empty()) {
+            if (value.empty())
                 lines.erase(it);
-            } else {
+            else
                 *it = line;
-            }
             return JoinLines(lines);
         }
     }
-    if (!value.empty()) {
+    if (!value.empty())
         lines.push_back(line);
-    }
     return JoinLines(lines);
 }
 
@@ -52,15 +48,12 @@ int ParseInteger(std::u16string_view value, int defaultValue) {
 }
 
 bool ParseBoolean(std::u16string_view value, bool defaultValue) {
-    if (const auto number = StrToInt(value)) {
+    if (const auto number = StrToInt(value))
         return *number != 0;
-    }
-    if (SameText(value, u"true")) {
+    if (SameText(value, u"true"))
         return true;
-    }
-    if (SameText(value, u"false")) {
+    if (SameText(value, u"false"))
         return false;
-    }
     return defaultValue;
 }
 

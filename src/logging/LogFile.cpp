@@ -20,9 +20,8 @@ bool TLogFile::Write(const std::u16string& aMessage) {
 
 bool TLogFile::Write(TLogType aLogType, const std::u16string& aMessage) {
     LoadConfiguration();
-    if (!FActive || !IsLevelEnabled(FTextWriter->PropText().Level(), aLogType)) {
+    if (!FActive || !IsLevelEnabled(FTextWriter->PropText().Level(), aLogType))
         return false;
-    }
     return FTextWriter->Write(aLogType, aMessage);
 }
 
@@ -100,9 +99,8 @@ std::u16string TLogFile::GetDefaultConfiguration() const {
 }
 
 void TLogFile::LoadConfiguration() {
-    if (!FFirstWrite) {
+    if (!FFirstWrite)
         return;
-    }
     FFirstWrite = false;
     const std::u16string processName = ChangeFileExt(FTextWriter->PropText().FileName(), u"");
     FThreadID = NewInstanceId();

@@ -19,9 +19,8 @@ const std::u16string kGlobalSection = u"GLOBAL";
 
 std::u16string SectionText(const TIniFile& ini, const std::u16string& name) {
     std::u16string text;
-    for (const auto& [key, value] : ini.SectionValues(name)) {
+    for (const auto& [key, value] : ini.SectionValues(name))
         text.append(key).append(u"=").append(value).append(u"\r\n");
-    }
     return text;
 }
 
@@ -37,20 +36,17 @@ void TLogIni::SetOnGetDefaultConfiguration(TOnGetDefaultConfigurationEvent event
 
 std::u16string TLogIni::ReadIni() {
     std::u16string result;
-    if (!FileSystem().FileExists(FConfigFile)) {
+    if (!FileSystem().FileExists(FConfigFile))
         CreateConfigFile();
-    }
-    if (!FileSystem().FileExists(FConfigFile)) {
+    if (!FileSystem().FileExists(FConfigFile))
         return result;
-    }
     const TIniFile ini(DecodeText(FileSystem().ReadWholeFile(FConfigFile)).Text);
     CompleteConfigFile(ini);
     result += SectionText(ini, kGlobalSection);
     if (!FProcessName.empty()) {
         result += SectionText(ini, FProcessName);
-        if (!FProcessID.empty()) {
+        if (!FProcessID.empty())
             result += SectionText(ini, FProcessName + u"_" + FProcessID);
-        }
     }
     return result;
 }
@@ -58,20 +54,17 @@ std::u16string TLogIni::ReadIni() {
 std::vector<std::u16string> TLogIni::DefaultGlobalLines() const {
     std::vector<std::u16string> lines = {u"[" + kGlobalSection + u"]",
                                          std::u16string(kKeyDebug) + u"=1"};
-    if (FOnGetDefConf) {
-        for (auto& line : SplitLines(FOnGetDefConf())) {
+    if (FOnGetDefConf)
+        for (auto& line : SplitLines(FOnGetDefConf()))
             lines.push_back(std::move(line));
-        }
-    }
     return lines;
 }
 
 void TLogIni::CreateConfigFile() const {
     try {
         std::vector<std::u16string> lines = LogFileHelpLines();
-        for (auto& line : DefaultGlobalLines()) {
+        for (auto& line : DefaultGlobalLines())
             lines.push_back(std::move(line));
-        }
         FileSystem().WriteWholeFile(FConfigFile, EncodeText(JoinLines(lines), TTextEncoding::Ansi));
     } catch (...) {
         // A file that cannot be written is simply not there; the writers then
@@ -88,9 +81,8 @@ void TLogIni::CompleteConfigFile(const TIniFile& ini) const {
     }
     if (!ini.SectionExists(kGlobalSection)) {
         EditConfigFile([this](std::vector<std::u16string>& lines) {
-            for (auto& line : DefaultGlobalLines()) {
+            for (auto& line : DefaultGlobalLines())
                 lines.push_back(std::move(line));
-            }
         });
     }
 }

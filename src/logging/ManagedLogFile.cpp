@@ -23,9 +23,8 @@ void Store(std::u16string_view name, std::u16string_view value) {
 } // namespace
 
 void TManagedLogFile::EnsureThreadConfigured() {
-    if (Stored(u"Initialized") == u"S") {
+    if (Stored(u"Initialized") == u"S")
         return;
-    }
     const TLogFile defaults;
     TLogIni ini(Stored(u"FileName"), Stored(u"IDProceso"));
     ini.SetOnGetDefaultConfiguration([&defaults] { return defaults.GetDefaultConfiguration(); });

@@ -63,13 +63,11 @@ void TPropertyTextWriter::SetProps(const std::u16string& aValue) {
     FMaxSize = ParseInteger(KeyValue(aValue, kKeyMaxSize), 1024);
     FSaveHistory = ParseBoolean(KeyValue(aValue, kKeyHistory), false);
     const std::u16string folder = KeyValue(aValue, kKeyFolder);
-    if (!folder.empty()) {
+    if (!folder.empty())
         SetPath(IncludeTrailingPathDelimiter(folder));
-    }
     const std::u16string name = KeyValue(aValue, kKeyName);
-    if (!name.empty()) {
+    if (!name.empty())
         SetFileName(name);
-    }
     FTabs = RemoveChar(KeyValue(aValue, kKeyIndent), u'"');
     TPropertyWriter::SetProps(aValue);
 }

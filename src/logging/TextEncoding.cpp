@@ -13,15 +13,12 @@ constexpr std::string_view kUtf16BEMark = "\xFE\xFF";
 } // namespace
 
 TDecodedText DecodeText(std::string_view bytes) {
-    if (bytes.starts_with(kUtf8Mark)) {
+    if (bytes.starts_with(kUtf8Mark))
         return {DecodeUtf8(bytes.substr(kUtf8Mark.size())), TTextEncoding::Utf8};
-    }
-    if (bytes.starts_with(kUtf16LEMark)) {
+    if (bytes.starts_with(kUtf16LEMark))
         return {DecodeUtf16(bytes.substr(2), false), TTextEncoding::Utf16LE};
-    }
-    if (bytes.starts_with(kUtf16BEMark)) {
+    if (bytes.starts_with(kUtf16BEMark))
         return {DecodeUtf16(bytes.substr(2), true), TTextEncoding::Utf16BE};
-    }
     return {Windows1252Table().Decode(bytes), TTextEncoding::Ansi};
 }
 

@@ -29,12 +29,10 @@ std::u16string HeaderField(std::u16string_view name, const std::u16string& value
 // next attempt leaves no fragment of the line before the whole one.
 bool AppendWhole(TExclusiveFile& file, std::string_view bytes) {
     const auto end = file.Size();
-    if (!end) {
+    if (!end)
         return false;
-    }
-    if (file.Append(bytes)) {
+    if (file.Append(bytes))
         return true;
-    }
     file.Truncate(*end);
     return false;
 }
@@ -45,9 +43,8 @@ bool TTextWriter::Write(TLogType aLogType, const std::u16string& aMessage) {
     try {
         const std::u16string file = LogFilePath();
         RotateIfNeeded(file);
-        if (!FileSystem().FileExists(file)) {
+        if (!FileSystem().FileExists(file))
             WriteHeader();
-        }
         return !IsBlank(aMessage) && WriteLine(aLogType, aMessage);
     } catch (...) {
         return false;
@@ -61,9 +58,8 @@ std::u16string TTextWriter::LogFilePath() const {
 void TTextWriter::RotateIfNeeded(const std::u16string& file) const {
     const auto size = FileSystem().FileSize(file);
     if (FPropText.MaxSize() <= 0 || !size ||
-        *size <= static_cast<std::uint64_t>(FPropText.MaxSize()) * 1024) {
+        *size <= static_cast<std::uint64_t>(FPropText.MaxSize()) * 1024)
         return;
-    }
     if (FPropText.SaveHistory()) {
         FileSystem().RenameFile(file, file + u"_" + HistoryTimeStamp(Clock().Now()));
         return;
@@ -91,45 +87,37 @@ bool TTextWriter::WriteLine(TLogType aLogType, const std::u16string& aMessage) {
 }
 
 std::u16string TTextWriter::IndentFor(TLogType aLogType) {
-    if (aLogType == ltStart) {
+    if (aLogType == ltStart)
         FPropText.SetTabCount(FPropText.TabCount() + 1);
-    }
     std::u16string indent;
-    for (int i = 0; !FPropText.Tabs().empty() && i < FPropText.TabCount(); ++i) {
+    for (int i = 0; !FPropText.Tabs().empty() && i < FPropText.TabCount(); ++i)
         indent += FPropText.Tabs();
-    }
-    if (aLogType == ltDown) {
+    if (aLogType == ltDown)
         FPropText.SetTabCount(FPropText.TabCount() - 1);
-    }
     return indent;
 }
 
 std::u16string TTextWriter::Origin() const {
     std::u16string origin;
-    if (FPropText.ShowProcessName()) {
+    if (FPropText.ShowProcessName())
         origin += ExtractFileName(Environment().ProgramPath()) + kSeparator;
-    }
-    if (FPropText.OSCurrentUser() && !CurrentUserName().empty()) {
+    if (FPropText.OSCurrentUser() && !CurrentUserName().empty())
         origin += CurrentUserName() + kSeparator;
-    }
     return origin + FPropText.ThreadID();
 }
 
 bool TTextWriter::AppendLine(const std::u16string& line) const {
     try {
-        if (IsBlank(line) || !FileSystem().ForceDirectories(FPropText.Path())) {
+        if (IsBlank(line) || !FileSystem().ForceDirectories(FPropText.Path()))
             return false;
-        }
         const std::string bytes = EncodeText(line + u"\r\n", TTextEncoding::Ansi);
         const std::u16string file = LogFilePath();
         for (int attempt = 1; attempt <= kAttempts; ++attempt) {
             const auto opened = FileSystem().OpenExclusive(file);
-            if (opened && AppendWhole(*opened, bytes)) {
+            if (opened && AppendWhole(*opened, bytes))
                 return true;
-            }
-            if (attempt < kAttempts) {
+            if (attempt < kAttempts)
                 Clock().Sleep(kRetryDelayMs);
-            }
         }
         return false;
     } catch (...) {
@@ -138,29 +126,28 @@ bool TTextWriter::AppendLine(const std::u16string& line) const {
 }
 
 void TTextWriter::Initialize(const std::u16string& aText, bool Global) {
-    if (aText.empty()) {
+    if (aText.empty())
         return;
-    }
     // Present keys always apply; absent ones only to a global text, with their defaults.
     const auto apply = [&](std::u16string_view key,
                            const std::function<void(std::u16string)>& set) {
         const auto value = FindKeyValue(aText, key);
-        if (value || Global) {
+        if (value || Global)
             set(value.value_or(u""));
-        }
     };
-    apply(kKeyLevel, [this](auto v) { FPropText.SetLevel(ParseInteger(v, 7)); });
-    apply(kKeyShowUser, [this](auto v) { FPropText.SetOSCurrentUser(v == u"1"); });
-    apply(kKeyMaxSize, [this](auto v) { FPropText.SetMaxSize(ParseInteger(v, 1024)); });
+    apply(
+        kKeyLevel, [this](auto v) { FPropText.SetLevel(ParseInteger(v, 7)); });
+    apply(
+        kKeyShowUser, [this](auto v) { FPropText.SetOSCurrentUser(v == u"1"); });
+    apply(
+        kKeyMaxSize, [this](auto v) { FPropText.SetMaxSize(ParseInteger(v, 1024)); });
     apply(kKeyHistory, [this](auto v) { FPropText.SetSaveHistory(ParseBoolean(v, false)); });
     const std::u16string folder = KeyValue(aText, kKeyFolder);
-    if (!IsBlank(folder)) {
+    if (!IsBlank(folder))
         FPropText.SetPath(IncludeTrailingPathDelimiter(folder));
-    }
     const std::u16string name = KeyValue(aText, kKeyName);
-    if (!IsBlank(name)) {
+    if (!IsBlank(name))
         FPropText.SetFileName(name);
-    }
     FPropText.SetShowProcessName(Global && !IsBlank(name));
     apply(kKeyIndent, [this](auto v) { FPropText.SetTabs(RemoveChar(v, u'"')); });
 }

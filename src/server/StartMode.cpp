@@ -35,17 +35,16 @@ bool IsSwitch(std::u16string_view argument, std::u16string_view name) {
 }
 
 bool HasSwitch(const std::vector<std::u16string>& arguments, std::u16string_view name) {
-    return std::ranges::any_of(arguments,
-                               [name](const std::u16string& a) { return IsSwitch(a, name); });
+    return std::ranges::any_of(
+        arguments, [name](const std::u16string& a) { return IsSwitch(a, name); });
 }
 
 } // namespace
 
 TStartOptions DecideStartMode(const std::vector<std::u16string>& arguments) {
-    for (const TSwitch& option : kSwitches) {
+    for (const TSwitch& option : kSwitches)
         if (HasSwitch(arguments, option.Name))
             return option.Options;
-    }
     return {};
 }
 

@@ -8,8 +8,8 @@ namespace {
 
 TClassRegistry BuildContractClasses() {
     TClassRegistry registry;
-    registry.Register(std::string(TService::kClassName), "",
-                      [] { return std::make_unique<TService>(); });
+    registry.Register(
+        std::string(TService::kClassName), "", [] { return std::make_unique<TService>(); });
     registry.Register(std::string(TServiceList::kClassName), "",
                       [] { return std::make_unique<TServiceList>(); });
     return registry;

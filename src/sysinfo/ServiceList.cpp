@@ -57,12 +57,11 @@ void TServiceList::Assign(const TServiceList& source) {
         return;
     Clear();
     Reserve(source.Count());
-    for (const auto& item : source.FItems) {
+    for (const auto& item : source.FItems)
         if (item)
             Add().Assign(*item);
         else
             Add(nullptr);
-    }
 }
 
 void TServiceList::ReadFields(TValueReader& reader) {

@@ -22,11 +22,9 @@ constexpr int kMaxSeconds = INT_MAX / 1000;
 
 std::optional<int> ReadSeconds(const std::u16string& text) {
     const TIniFile ini(text);
-    for (const auto& [key, value] : ini.SectionValues(kSection)) {
-        if (SameText(key, kKey)) {
+    for (const auto& [key, value] : ini.SectionValues(kSection))
+        if (SameText(key, kKey))
             return StrToInt(value);
-        }
-    }
     return std::nullopt;
 }
 
@@ -64,9 +62,8 @@ void SetValue(std::vector<std::u16string>& lines, const std::u16string& keyLine)
         *key = keyLine;
         return;
     }
-    while (end != section + 1 && IsBlank(*(end - 1))) {
+    while (end != section + 1 && IsBlank(*(end - 1)))
         --end;
-    }
     lines.insert(end, keyLine);
 }
 
@@ -86,9 +83,8 @@ std::u16string ServicesIniPath() {
 
 int ReadReattemptsSleep() {
     const std::u16string path = ServicesIniPath();
-    if (!FileSystem().FileExists(path)) {
+    if (!FileSystem().FileExists(path))
         return kDefaultSeconds * 1000;
-    }
     TDecodedText loaded;
     try {
         loaded = DecodeText(FileSystem().ReadWholeFile(path));

@@ -46,9 +46,8 @@ std::u16string DaysText(double days) {
 // A time that cannot be read counts as 0, so its entry is always stale.
 double DaysOf(std::u16string_view text) {
     std::string narrow;
-    for (const char16_t c : text.substr(0, kTimeTextLimit)) {
+    for (const char16_t c : text.substr(0, kTimeTextLimit))
         narrow.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-    }
     double days = 0;
     const auto result = std::from_chars(narrow.data(), narrow.data() + narrow.size(), days);
     return result.ec == std::errc() ? days : 0;
@@ -73,15 +72,12 @@ std::u16string HexOf(const std::string& bytes) {
 }
 
 int HexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') {
+    if (c >= u'0' && c <= u'9')
         return c - u'0';
-    }
-    if (c >= u'A' && c <= u'F') {
+    if (c >= u'A' && c <= u'F')
         return c - u'A' + 10;
-    }
-    if (c >= u'a' && c <= u'f') {
+    if (c >= u'a' && c <= u'f')
         return c - u'a' + 10;
-    }
     return -1;
 }
 
@@ -102,9 +98,8 @@ std::string BytesOf(std::u16string_view hex) {
 
 std::u16string TSysInfoCache::Lookup(const std::u16string& key) {
     const auto entry = FEntries.find(LowerCase(key));
-    if (entry == FEntries.end()) {
+    if (entry == FEntries.end())
         return {};
-    }
     std::u16string_view value = entry->second;
     double storedDays = 0;
     const std::size_t mark = value.find(kLastRead);
@@ -121,9 +116,8 @@ std::u16string TSysInfoCache::Lookup(const std::u16string& key) {
 
 void TSysInfoCache::Store(const std::u16string& key, const std::u16string& text) {
     Delete(key);
-    if (text.find(kFailureMark) != std::u16string::npos) {
+    if (text.find(kFailureMark) != std::u16string::npos)
         return;
-    }
     FEntries.emplace(LowerCase(key), HexOf(Windows1252Table().Encode(text)) +
                                          std::u16string(kLastRead) + DaysText(Days(Clock().Now())));
 }

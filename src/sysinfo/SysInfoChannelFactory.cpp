@@ -16,9 +16,8 @@ TSysInfoChannelFactory& InstalledFactory() {
 
 std::unique_ptr<TTransportChannel> NewSysInfoChannel() {
     const TSysInfoChannelFactory& factory = InstalledFactory();
-    if (factory) {
+    if (factory)
         return factory();
-    }
     return std::make_unique<TTcpTransportChannel>(kSysInfoPort);
 }
 

@@ -30,9 +30,8 @@ const std::u16string kNotRunning =
 
 std::uint8_t QueryState() {
     std::uint8_t state = kServiceStateUnknown;
-    if (!GetServiceState(u"", kSysInfoServiceName, state)) {
+    if (!GetServiceState(u"", kSysInfoServiceName, state))
         Raise(kNotReadable);
-    }
     return state;
 }
 
@@ -49,9 +48,8 @@ void LogTech(const std::u16string& text) {
 // The configured wait, at most kMaxWait; a capped value is logged.
 int ReattemptsWait() {
     const int wait = ReadReattemptsSleep();
-    if (wait <= kMaxWait) {
+    if (wait <= kMaxWait)
         return wait;
-    }
     LogTech(u"ReattemptsSleep de " + ServicesIniPath() + u" (" + IntToStr(wait / 1000) +
             u" s) supera el m\u00e1ximo; se esperan " + IntToStr(kMaxWait / 1000) + u" s");
     return kMaxWait;
@@ -86,21 +84,17 @@ void CheckSysInfoService() {
     // Only a stopped service is waited for; after the last wait it is not
     // asked again.
     for (int query = 1; state == kServiceStopped; ++query) {
-        if (wait == 0) {
+        if (wait == 0)
             wait = ReattemptsWait();
-        }
-        if (wait > 0) {
+        if (wait > 0)
             Clock().Sleep(wait);
-        }
-        if (query == kMaxQueries) {
+        if (query == kMaxQueries)
             break;
-        }
         state = QueryState();
     }
     const std::u16string name = ServiceStateName(state);
-    if (!name.empty()) {
+    if (!name.empty())
         Raise(ReplaceAll(kNotRunning, u"%s", name));
-    }
 }
 
 } // namespace typ

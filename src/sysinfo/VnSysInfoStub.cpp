@@ -82,9 +82,8 @@ bool SetPlatformRecord(const std::u16string& key, const std::u16string& SysInfo,
                        bool (ISvr_SysInfo::*method)(const std::u16string&)) {
     const bool done = YesNo<CoSvr_SysInfo>(
         [&SysInfo, method](ISvr_SysInfo& proxy) { return (proxy.*method)(SysInfo); });
-    if (done) {
+    if (done)
         PlatformCache().Delete(key);
-    }
     return done;
 }
 
@@ -95,16 +94,14 @@ std::u16string TVnSysInfoStub::GetClient(const std::u16string& HLNumber,
     const bool basic = DataOption == TClientDataOption::cdoBasic;
     if (basic) {
         std::u16string cached = ClientCache().Lookup(HLNumber);
-        if (!cached.empty()) {
+        if (!cached.empty())
             return cached;
-        }
     }
     std::u16string record = ServerText([&](ISvr_SysInfo& proxy) {
         return proxy.GetClient(HLNumber, TVnWinUser::CurrentUserName_Short(), Ordinal(DataOption));
     });
-    if (basic) {
+    if (basic)
         ClientCache().Store(HLNumber, record);
-    }
     return record;
 }
 
@@ -126,9 +123,8 @@ bool TVnSysInfoStub::SetClient(const std::u16string& HLNumber, const std::u16str
     const bool done = YesNo<CoSvr_SysInfo>([&](ISvr_SysInfo& proxy) {
         return proxy.SetClient(HLNumber, TVnWinUser::CurrentUserName_Short(), SysInfo);
     });
-    if (done) {
+    if (done)
         ClientCache().Delete(HLNumber);
-    }
     return done;
 }
 

@@ -3,10 +3,10 @@
 #include "Vn_EditorTyp_h.h"
 #include "WindowDriver.h"
 
+#include <windows.h>
 #include <chrono>
 #include <functional>
 #include <string>
-#include <windows.h>
 
 namespace typ::win {
 

@@ -7,10 +7,10 @@
 // command line; 2 when something went wrong (told on standard error).
 #include "WindowDriver.h"
 
+#include <windows.h>
 #include <cstdio>
 #include <cwchar>
 #include <string>
-#include <windows.h>
 
 namespace {
 

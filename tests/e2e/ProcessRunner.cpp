@@ -1,7 +1,7 @@
 #include "ProcessRunner.h"
 
-#include <thread>
 #include <windows.h>
+#include <thread>
 
 namespace typ::win {
 namespace {

@@ -4,12 +4,12 @@
 //   e2e_start_time SERVER.exe [RUNS]
 #include "EditorHost.h"
 
+#include <windows.h>
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <thread>
 #include <vector>
-#include <windows.h>
 
 namespace {
 

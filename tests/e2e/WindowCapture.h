@@ -2,8 +2,8 @@
 
 #include "PngWriter.h"
 
-#include <string>
 #include <windows.h>
+#include <string>
 
 namespace typ::win {
 

@@ -2,11 +2,11 @@
 
 #include "KeyScript.h"
 
+#include <windows.h>
 #include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace typ::win {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <windows.h>
 #include <functional>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 // Helpers of the common-dialog tests: pictures of a dialog's controls as
 // text and rectangles, modal dialogs handled while they are up, an owner

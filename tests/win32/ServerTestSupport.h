@@ -1,8 +1,8 @@
 #pragma once
 
+#include <windows.h>
 #include <optional>
 #include <string>
-#include <windows.h>
 
 namespace typ::win::test {
 

@@ -3,10 +3,10 @@
 // The service double as the service manager knows it: the program run with
 // arguments, and the installed service's state and controls.
 
+#include <windows.h>
 #include <cstdint>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace typ::win::test {
 

@@ -1,11 +1,11 @@
 #include "environment/FilePath.h"
 #include "environment/VnPaths.h"
 
+#include <windows.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
-#include <windows.h>
 
 namespace typ {
 namespace {

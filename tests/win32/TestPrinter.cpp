@@ -1,9 +1,9 @@
 #include "TestPrinter.h"
 
+#include <windows.h>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
-#include <windows.h>
 #include <winspool.h>
 
 namespace typ::win::test {

@@ -3,11 +3,11 @@
 #include "logging/TextWriter.h"
 #include "platform/Environment.h"
 
+#include <windows.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <windows.h>
 
 namespace typ {
 namespace {

@@ -5,11 +5,11 @@
 #include "environment/VnWinUser.h"
 #include "platform/Environment.h"
 
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <vector>
-#include <windows.h>
 // These need the types of windows.h.
 #include <tlhelp32.h>
 

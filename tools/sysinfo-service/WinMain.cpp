@@ -6,8 +6,8 @@
 #include "WinDoubleService.h"
 #include "charconv/UnicodeBytes.h"
 
-#include <cstdio>
 #include <windows.h>
+#include <cstdio>
 
 namespace {
 

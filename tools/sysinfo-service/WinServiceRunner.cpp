@@ -1,9 +1,9 @@
 #include "WinDoubleService.h"
 
+#include <windows.h>
 #include <atomic>
 #include <memory>
 #include <mutex>
-#include <windows.h>
 
 namespace typ::dbl {
 namespace {

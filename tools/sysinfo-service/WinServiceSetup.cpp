@@ -1,9 +1,9 @@
 #include "WinDoubleService.h"
 
+#include <windows.h>
 #include <chrono>
 #include <stdexcept>
 #include <thread>
-#include <windows.h>
 
 namespace typ::dbl {
 namespace {

@@ -1,7 +1,7 @@
 #include "Console.h"
 
-#include <string>
 #include <windows.h>
+#include <string>
 
 namespace typ::win {
 namespace {

@@ -4,9 +4,9 @@
 #include "SystemMessage.h"
 #include "Vn_EditorTyp_h.h"
 
+#include <windows.h>
 #include <cstdio>
 #include <memory>
-#include <windows.h>
 
 namespace typ::win {
 namespace {
@@ -41,9 +41,8 @@ std::wstring FailureDescription(HRESULT hr) {
         BSTR description = nullptr;
         if (SUCCEEDED(info->GetDescription(&description)) && description) {
             const TBstr ownedDescription(description);
-            if (SysStringLen(description) > 0) {
+            if (SysStringLen(description) > 0)
                 return description;
-            }
         }
     }
     return SystemMessage(static_cast<DWORD>(hr));
@@ -83,9 +82,8 @@ std::optional<std::u16string> EditThroughServer(const TShowArgs& args, const std
                          L"La llamada ShowEx del editor TYP falló (HRESULT " + HresultText(hr) +
                              L"): " + FailureDescription(hr));
     }
-    if (changed == VARIANT_FALSE) {
+    if (changed == VARIANT_FALSE)
         return std::nullopt;
-    }
     const auto* chars = reinterpret_cast<const char16_t*>(result.get());
     return std::u16string(chars ? chars : u"", SysStringLen(result.get()));
 }

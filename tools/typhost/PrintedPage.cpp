@@ -5,8 +5,8 @@
 #include "editor/Memo.h"
 #include "editor/PrintRender.h"
 
-#include <vector>
 #include <windows.h>
+#include <vector>
 
 namespace typ::win {
 namespace {

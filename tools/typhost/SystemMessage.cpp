@@ -10,9 +10,8 @@ std::wstring SystemMessage(DWORD code) {
     std::wstring text(buffer ? buffer : L"", length);
     LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' ||
-                             text.back() == L'.')) {
+                             text.back() == L'.'))
         text.pop_back();
-    }
     return text;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <string>
 #include <windows.h>
+#include <string>
 
 namespace typ::win {
 

@@ -5,8 +5,8 @@
 #include "charconv/UnicodeBytes.h"
 #include "platform/FileSystem.h"
 
-#include <memory>
 #include <windows.h>
+#include <memory>
 
 namespace typ::win {
 namespace {
@@ -37,15 +37,13 @@ EHostError ReadFailure(const std::wstring& path) {
 std::string ReadTemplateBytes(const std::wstring& path) {
     const TFileHandle file = OpenFile(path, GENERIC_READ, OPEN_EXISTING);
     LARGE_INTEGER size{};
-    if (!file || !GetFileSizeEx(file.get(), &size)) {
+    if (!file || !GetFileSizeEx(file.get(), &size))
         throw ReadFailure(path);
-    }
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
     DWORD read = 0;
     if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-        read != bytes.size()) {
+        read != bytes.size())
         throw ReadFailure(path);
-    }
     return bytes;
 }
 

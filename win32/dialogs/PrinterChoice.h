@@ -1,9 +1,9 @@
 #pragma once
 
+#include <windows.h>
 #include <cstddef>
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace typ::win {
 

@@ -2,10 +2,10 @@
 
 #include "dialogs/RelabelStep.h"
 
+#include <windows.h>
 #include <span>
 #include <string>
 #include <string_view>
-#include <windows.h>
 
 // Applying the relabelling tables to a live dialog. Controls and windows the
 // dialog does not have are skipped without error.

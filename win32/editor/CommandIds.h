@@ -2,8 +2,8 @@
 
 #include "editor/Commands.h"
 
-#include <optional>
 #include <windows.h>
+#include <optional>
 
 // The WM_COMMAND identifiers of the commands and of the buttons that are not
 // bound to a command.

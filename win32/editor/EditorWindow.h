@@ -2,10 +2,10 @@
 
 #include "editor/GridEditor.h"
 
+#include <windows.h>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <windows.h>
 
 namespace typ::win {
 

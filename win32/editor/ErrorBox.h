@@ -1,7 +1,7 @@
 #pragma once
 
-#include <functional>
 #include <windows.h>
+#include <functional>
 
 namespace typ::win {
 

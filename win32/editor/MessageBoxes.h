@@ -1,7 +1,7 @@
 #pragma once
 
-#include <string_view>
 #include <windows.h>
+#include <string_view>
 
 namespace typ::win {
 

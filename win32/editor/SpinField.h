@@ -2,8 +2,8 @@
 
 #include "editor/PageSizeDialogLayout.h"
 
-#include <string>
 #include <windows.h>
+#include <string>
 
 namespace typ::win {
 

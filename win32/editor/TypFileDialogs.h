@@ -1,9 +1,9 @@
 #pragma once
 
+#include <windows.h>
 #include <filesystem>
 #include <optional>
 #include <string_view>
-#include <windows.h>
 
 namespace typ::win {
 

@@ -1,9 +1,9 @@
 #include "platform/Environment.h"
 #include "platform/WideText.h"
 
+#include <windows.h>
 #include <algorithm>
 #include <vector>
-#include <windows.h>
 
 namespace typ {
 namespace {
@@ -17,14 +17,12 @@ const wchar_t kShellFoldersKey[] =
 class TRegistryKey {
 public:
     TRegistryKey(HKEY root, const wchar_t* path) {
-        if (RegOpenKeyExW(root, path, 0, KEY_READ, &FKey) != ERROR_SUCCESS) {
+        if (RegOpenKeyExW(root, path, 0, KEY_READ, &FKey) != ERROR_SUCCESS)
             FKey = nullptr;
-        }
     }
     ~TRegistryKey() {
-        if (FKey != nullptr) {
+        if (FKey != nullptr)
             RegCloseKey(FKey);
-        }
     }
     TRegistryKey(const TRegistryKey&) = delete;
     TRegistryKey& operator=(const TRegistryKey&) = delete;
@@ -36,14 +34,12 @@ public:
         DWORD size = 0;
         if (FKey == nullptr ||
             RegQueryValueExW(FKey, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-            (type != REG_SZ && type != REG_EXPAND_SZ)) {
+            (type != REG_SZ && type != REG_EXPAND_SZ))
             return {};
-        }
         std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
         if (RegQueryValueExW(FKey, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                             &size) != ERROR_SUCCESS) {
+                             &size) != ERROR_SUCCESS)
             return {};
-        }
         return FromWide(data.data());
     }
 
@@ -55,9 +51,8 @@ class TWin32Environment final : public TEnvironment {
 public:
     std::optional<std::u16string> Variable(const std::u16string& name) const override {
         const DWORD size = GetEnvironmentVariableW(Wide(name), nullptr, 0);
-        if (size == 0) {
+        if (size == 0)
             return std::nullopt;
-        }
         std::vector<wchar_t> value(size, L'\0');
         const DWORD length = GetEnvironmentVariableW(Wide(name), value.data(), size);
         return FromWide(value.data(), std::min<std::size_t>(length, size));
@@ -68,9 +63,8 @@ public:
         for (;;) {
             const DWORD length =
                 GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-            if (length < path.size()) {
+            if (length < path.size())
                 return FromWide(path.data(), length);
-            }
             path.resize(path.size() * 2);
         }
     }
@@ -94,9 +88,8 @@ public:
     std::optional<TOsVersionRecord> OsVersion() const override {
         OSVERSIONINFOEXW info{};
         info.dwOSVersionInfoSize = sizeof info;
-        if (!GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&info))) {
+        if (!GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&info)))
             return std::nullopt;
-        }
         return TOsVersionRecord{info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion,
                                 FromWide(info.szCSDVersion), info.wProductType};
     }

@@ -2,9 +2,9 @@
 #include "platform/FileSystem.h"
 #include "platform/WideText.h"
 
+#include <windows.h>
 #include <algorithm>
 #include <string>
-#include <windows.h>
 
 namespace typ {
 namespace {
@@ -16,9 +16,8 @@ class TFileHandle {
 public:
     explicit TFileHandle(HANDLE handle) : FHandle(handle) {}
     ~TFileHandle() {
-        if (Valid()) {
+        if (Valid())
             CloseHandle(FHandle);
-        }
     }
     TFileHandle(const TFileHandle&) = delete;
     TFileHandle& operator=(const TFileHandle&) = delete;
@@ -34,9 +33,8 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) {
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
             return false;
-        }
         bytes.remove_prefix(written);
     }
     return true;
@@ -48,9 +46,8 @@ public:
 
     std::optional<std::uint64_t> Size() override {
         LARGE_INTEGER size{};
-        if (!GetFileSizeEx(FFile.Get(), &size)) {
+        if (!GetFileSizeEx(FFile.Get(), &size))
             return std::nullopt;
-        }
         return static_cast<std::uint64_t>(size.QuadPart);
     }
 
@@ -71,18 +68,16 @@ private:
 };
 
 bool Failed(std::string* reason, DWORD error) {
-    if (reason == nullptr) {
+    if (reason == nullptr)
         return false;
-    }
     wchar_t* buffer = nullptr;
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::u16string text = buffer != nullptr ? FromWide(buffer, length) : std::u16string();
     LocalFree(buffer);
-    while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r')) {
+    while (!text.empty() && (text.back() == u'\n' || text.back() == u'\r'))
         text.pop_back();
-    }
     *reason = EncodeUtf8(text);
     return false;
 }
@@ -109,9 +104,8 @@ HANDLE CreateBeside(const std::u16string& path, std::u16string& name) {
         name = path + u"." + DecodeUtf8(std::to_string(attempt)) + u".tmp";
         HANDLE handle = CreateFileW(Wide(name), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
+        if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
             return handle;
-        }
     }
 }
 
@@ -128,9 +122,8 @@ DWORD WriteNewFile(const std::u16string& path, std::string_view bytes, std::u16s
 
 std::optional<WIN32_FILE_ATTRIBUTE_DATA> Attributes(const std::u16string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (path.empty() || !GetFileAttributesExW(Wide(path), GetFileExInfoStandard, &data)) {
+    if (path.empty() || !GetFileAttributesExW(Wide(path), GetFileExInfoStandard, &data))
         return std::nullopt;
-    }
     return data;
 }
 
@@ -140,17 +133,15 @@ bool IsDirectory(const WIN32_FILE_ATTRIBUTE_DATA& data) {
 
 std::optional<WIN32_FILE_ATTRIBUTE_DATA> FileAttributes(const std::u16string& path) {
     auto data = Attributes(path);
-    if (data && IsDirectory(*data)) {
+    if (data && IsDirectory(*data))
         return std::nullopt;
-    }
     return data;
 }
 
 std::u16string ParentOf(const std::u16string& path) {
     const auto end = path.find_last_not_of(u"\\/");
-    if (end == std::u16string::npos) {
+    if (end == std::u16string::npos)
         return {};
-    }
     const auto slash = path.find_last_of(u"\\/", end);
     return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
 }
@@ -172,9 +163,8 @@ public:
 
     std::optional<std::uint64_t> FileSize(const std::u16string& path) const override {
         const auto data = FileAttributes(path);
-        if (!data) {
+        if (!data)
             return std::nullopt;
-        }
         return (static_cast<std::uint64_t>(data->nFileSizeHigh) << 32) | data->nFileSizeLow;
     }
 
@@ -183,21 +173,18 @@ public:
         FILETIME local{};
         SYSTEMTIME time{};
         if (!data || !FileTimeToLocalFileTime(&data->ftLastWriteTime, &local) ||
-            !FileTimeToSystemTime(&local, &time)) {
+            !FileTimeToSystemTime(&local, &time))
             return std::nullopt;
-        }
         return TDateTime{time.wYear,   time.wMonth,  time.wDay,         time.wHour,
                          time.wMinute, time.wSecond, time.wMilliseconds};
     }
 
     bool ForceDirectories(const std::u16string& path) const override {
-        if (path.empty() || DirectoryExists(path)) {
+        if (path.empty() || DirectoryExists(path))
             return !path.empty();
-        }
         const std::u16string parent = ParentOf(path);
-        if (!parent.empty() && !IsDriveRoot(parent) && !ForceDirectories(parent)) {
+        if (!parent.empty() && !IsDriveRoot(parent) && !ForceDirectories(parent))
             return false;
-        }
         CreateDirectoryW(Wide(path), nullptr);
         return DirectoryExists(path);
     }
@@ -213,16 +200,14 @@ public:
     std::string ReadWholeFile(const std::u16string& path) const override {
         const TFileHandle file(CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid()) {
+        if (!file.Valid())
             throw EFileError("No se puede abrir el archivo");
-        }
         std::string bytes;
         char buffer[65536];
         DWORD got = 0;
         while (ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) {
-            if (got == 0) {
+            if (got == 0)
                 return bytes;
-            }
             bytes.append(buffer, got);
         }
         throw EFileError("Error al leer el archivo");
@@ -233,20 +218,17 @@ public:
     bool WriteWholeFile(const std::u16string& path, std::string_view bytes,
                         std::string* reason) const override {
         DWORD error = CheckReplaceable(path);
-        if (error != ERROR_SUCCESS) {
+        if (error != ERROR_SUCCESS)
             return Failed(reason, error);
-        }
         std::u16string temporary;
         error = WriteNewFile(path, bytes, temporary);
         if (error == ERROR_SUCCESS &&
             !MoveFileExW(Wide(temporary), Wide(path),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             error = LastError();
-        }
         if (error != ERROR_SUCCESS) {
-            if (!temporary.empty()) {
+            if (!temporary.empty())
                 DeleteFileW(Wide(temporary));
-            }
             return Failed(reason, error);
         }
         return true;
@@ -255,22 +237,19 @@ public:
     std::unique_ptr<TExclusiveFile> OpenExclusive(const std::u16string& path) const override {
         HANDLE handle = CreateFileW(Wide(path), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle == INVALID_HANDLE_VALUE) {
+        if (handle == INVALID_HANDLE_VALUE)
             return nullptr;
-        }
         return std::make_unique<TWin32ExclusiveFile>(handle);
     }
 
     std::optional<std::string> VersionResource(const std::u16string& path) const override {
         DWORD handle = 0;
         const DWORD size = GetFileVersionInfoSizeW(Wide(path), &handle);
-        if (size == 0) {
+        if (size == 0)
             return std::nullopt;
-        }
         std::string block(size, '\0');
-        if (!GetFileVersionInfoW(Wide(path), handle, size, block.data())) {
+        if (!GetFileVersionInfoW(Wide(path), handle, size, block.data()))
             return std::nullopt;
-        }
         return block;
     }
 };

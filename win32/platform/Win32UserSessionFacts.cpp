@@ -3,8 +3,8 @@
 #include "platform/UserSessionFacts.h"
 #include "platform/WideText.h"
 
-#include <memory>
 #include <windows.h>
+#include <memory>
 // These need the types of windows.h.
 #include <security.h>
 #include <tlhelp32.h>
@@ -30,9 +30,8 @@ struct TKeyCloser {
 using TKey = std::unique_ptr<std::remove_pointer_t<HKEY>, TKeyCloser>;
 
 std::u16string FromAnsi(const char* text, int length) {
-    if (length <= 0) {
+    if (length <= 0)
         return {};
-    }
     const int wide = MultiByteToWideChar(CP_ACP, 0, text, length, nullptr, 0);
     std::wstring result(static_cast<std::size_t>(wide), L'\0');
     MultiByteToWideChar(CP_ACP, 0, text, length, result.data(), wide);
@@ -43,20 +42,17 @@ std::u16string FromAnsi(const char* text, int length) {
 // the 64-bit view is the one the system itself uses.
 std::optional<std::u16string> StringValue(HKEY root, const wchar_t* path, const wchar_t* name) {
     HKEY opened = nullptr;
-    if (RegOpenKeyExW(root, path, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &opened) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(root, path, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &opened) != ERROR_SUCCESS)
         return std::nullopt;
-    }
     const TKey key(opened);
     const DWORD flags = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
     DWORD size = 0;
-    if (RegGetValueW(key.get(), nullptr, name, flags, nullptr, nullptr, &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(key.get(), nullptr, name, flags, nullptr, nullptr, &size) != ERROR_SUCCESS)
         return std::nullopt;
-    }
     std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
     if (RegGetValueW(key.get(), nullptr, name, flags, nullptr, value.data(), &size) !=
-        ERROR_SUCCESS) {
+        ERROR_SUCCESS)
         return std::nullopt;
-    }
     return FromWide(value.c_str());
 }
 
@@ -65,9 +61,8 @@ std::vector<BYTE> TokenUserRecord(HANDLE token) {
     std::vector<BYTE> buffer;
     while (!GetTokenInformation(token, TokenUser, buffer.data(), static_cast<DWORD>(buffer.size()),
                                 &size)) {
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size <= buffer.size()) {
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size <= buffer.size())
             return {};
-        }
         buffer.resize(size);
     }
     return buffer;
@@ -78,15 +73,13 @@ std::optional<TAccountName> AccountOfSid(PSID sid) {
     DWORD domainLength = 0;
     SID_NAME_USE use{};
     LookupAccountSidW(nullptr, sid, nullptr, &userLength, nullptr, &domainLength, &use);
-    if (userLength == 0 || domainLength == 0) {
+    if (userLength == 0 || domainLength == 0)
         return std::nullopt;
-    }
     std::wstring user(userLength, L'\0');
     std::wstring domain(domainLength, L'\0');
     if (!LookupAccountSidW(nullptr, sid, user.data(), &userLength, domain.data(), &domainLength,
-                           &use)) {
+                           &use))
         return std::nullopt;
-    }
     return TAccountName{FromWide(user.c_str()), FromWide(domain.c_str())};
 }
 
@@ -95,9 +88,8 @@ public:
     std::u16string SamCompatibleUserName() const override {
         char name[kUserNameBuffer];
         ULONG length = kUserNameBuffer;
-        if (!GetUserNameExA(NameSamCompatible, name, &length)) {
+        if (!GetUserNameExA(NameSamCompatible, name, &length))
             return {};
-        }
         return FromAnsi(name, static_cast<int>(length));
     }
 
@@ -111,40 +103,34 @@ public:
 
     std::optional<std::uint32_t> ProcessSessionId(std::uint32_t processId) const override {
         DWORD session = 0;
-        if (!ProcessIdToSessionId(processId, &session)) {
+        if (!ProcessIdToSessionId(processId, &session))
             return std::nullopt;
-        }
         return session;
     }
 
     std::vector<TProcessEntry> Processes(TSnapshotScope scope) const override {
         const DWORD what = scope == TSnapshotScope::Processes ? TH32CS_SNAPPROCESS : TH32CS_SNAPALL;
         const HANDLE taken = CreateToolhelp32Snapshot(what, 0);
-        if (taken == INVALID_HANDLE_VALUE) {
+        if (taken == INVALID_HANDLE_VALUE)
             return {};
-        }
         const THandle snapshot(taken);
         std::vector<TProcessEntry> processes;
         PROCESSENTRY32W entry{};
         entry.dwSize = sizeof entry;
-        for (BOOL more = Process32FirstW(taken, &entry); more;
-             more = Process32NextW(taken, &entry)) {
+        for (BOOL more = Process32FirstW(taken, &entry); more; more = Process32NextW(taken, &entry))
             processes.push_back(TProcessEntry{entry.th32ProcessID, FromWide(entry.szExeFile)});
-        }
         return processes;
     }
 
     std::optional<TAccountName> ProcessAccount(std::uint32_t processId) const override {
         const THandle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
         HANDLE opened = nullptr;
-        if (!process || !OpenProcessToken(process.get(), TOKEN_QUERY, &opened)) {
+        if (!process || !OpenProcessToken(process.get(), TOKEN_QUERY, &opened))
             return std::nullopt;
-        }
         const THandle token(opened);
         const std::vector<BYTE> user = TokenUserRecord(token.get());
-        if (user.empty()) {
+        if (user.empty())
             return std::nullopt;
-        }
         return AccountOfSid(reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid);
     }
 };

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <windows.h>
 #include <oaidl.h>
 #include <vector>
-#include <windows.h>
 
 namespace typ::win {
 

@@ -2,9 +2,9 @@
 
 #include "server/ServerLifetime.h"
 
+#include <windows.h>
 #include <oaidl.h>
 #include <string>
-#include <windows.h>
 
 namespace typ::win {
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <windows.h>
 #include <oaidl.h>
 #include <string>
-#include <windows.h>
 #include <wrl/client.h>
 
 namespace typ::win {

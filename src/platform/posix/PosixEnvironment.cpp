@@ -16,9 +16,8 @@ constexpr long kRemoteFileSystems[] = {
 
 std::optional<std::string> NarrowVariable(const char* name) {
     const char* value = std::getenv(name);
-    if (value == nullptr) {
+    if (value == nullptr)
         return std::nullopt;
-    }
     return std::string(value);
 }
 
@@ -50,9 +49,8 @@ class TPosixEnvironment final : public TEnvironment {
 public:
     std::optional<std::u16string> Variable(const std::u16string& name) const override {
         const auto value = NarrowVariable(EncodeUtf8(name).c_str());
-        if (!value) {
+        if (!value)
             return std::nullopt;
-        }
         return DecodeUtf8(*value);
     }
 
@@ -72,14 +70,11 @@ public:
     TDriveType DriveType(const std::u16string& root) const override {
         struct statfs info {};
         const std::string path = root.empty() ? std::string("/") : posix::NativePath(root);
-        if (statfs(path.c_str(), &info) != 0) {
+        if (statfs(path.c_str(), &info) != 0)
             return TDriveType::NoRootDir;
-        }
-        for (const long remote : kRemoteFileSystems) {
-            if (static_cast<long>(info.f_type) == remote) {
+        for (const long remote : kRemoteFileSystems)
+            if (static_cast<long>(info.f_type) == remote)
                 return TDriveType::Remote;
-            }
-        }
         return TDriveType::Fixed;
     }
 

@@ -23,9 +23,8 @@ class TFileDescriptor {
 public:
     explicit TFileDescriptor(int fd) : FFd(fd) {}
     ~TFileDescriptor() {
-        if (FFd >= 0) {
+        if (FFd >= 0)
             close(FFd);
-        }
     }
     TFileDescriptor(const TFileDescriptor&) = delete;
     TFileDescriptor& operator=(const TFileDescriptor&) = delete;
@@ -41,12 +40,10 @@ private:
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
+        if (written < 0 && errno == EINTR)
             continue;
-        }
-        if (written <= 0) {
+        if (written <= 0)
             return false;
-        }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
@@ -58,9 +55,8 @@ public:
 
     std::optional<std::uint64_t> Size() override {
         struct stat info {};
-        if (fstat(FFile.Get(), &info) != 0) {
+        if (fstat(FFile.Get(), &info) != 0)
             return std::nullopt;
-        }
         return static_cast<std::uint64_t>(info.st_size);
     }
 
@@ -77,9 +73,8 @@ private:
 };
 
 bool Failed(std::string* reason, int error) {
-    if (reason != nullptr) {
+    if (reason != nullptr)
         *reason = std::generic_category().message(error);
-    }
     return false;
 }
 
@@ -89,9 +84,8 @@ class TNewFileBeside {
 public:
     explicit TNewFileBeside(const std::string& target) : FFile(Create(target)) {}
     ~TNewFileBeside() {
-        if (!FName.empty()) {
+        if (!FName.empty())
             unlink(FName.c_str());
-        }
     }
     TNewFileBeside(const TNewFileBeside&) = delete;
     TNewFileBeside& operator=(const TNewFileBeside&) = delete;
@@ -100,9 +94,8 @@ public:
 
     // Flushes the content to disk and renames the file to the target.
     bool Replace(const std::string& target) {
-        if (fsync(FFile.Get()) != 0 || rename(FName.c_str(), target.c_str()) != 0) {
+        if (fsync(FFile.Get()) != 0 || rename(FName.c_str(), target.c_str()) != 0)
             return false;
-        }
         FName.clear();
         return true;
     }
@@ -113,9 +106,8 @@ private:
             FName = target + "." + std::to_string(attempt) + ".tmp";
             const int fd = open(FName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0 || errno != EEXIST) {
-                if (fd < 0) {
+                if (fd < 0)
                     FName.clear();
-                }
                 return fd;
             }
         }
@@ -127,17 +119,15 @@ private:
 
 std::optional<struct stat> Stat(const std::u16string& path) {
     struct stat info {};
-    if (path.empty() || stat(NativePath(path).c_str(), &info) != 0) {
+    if (path.empty() || stat(NativePath(path).c_str(), &info) != 0)
         return std::nullopt;
-    }
     return info;
 }
 
 std::u16string ParentOf(const std::u16string& path) {
     const auto end = path.find_last_not_of(u'/');
-    if (end == std::u16string::npos) {
+    if (end == std::u16string::npos)
         return {};
-    }
     const auto slash = path.find_last_of(u'/', end);
     return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
 }
@@ -156,28 +146,24 @@ public:
 
     std::optional<std::uint64_t> FileSize(const std::u16string& path) const override {
         const auto info = Stat(path);
-        if (!info || !S_ISREG(info->st_mode)) {
+        if (!info || !S_ISREG(info->st_mode))
             return std::nullopt;
-        }
         return static_cast<std::uint64_t>(info->st_size);
     }
 
     std::optional<TDateTime> LastWriteTime(const std::u16string& path) const override {
         const auto info = Stat(path);
-        if (!info || !S_ISREG(info->st_mode)) {
+        if (!info || !S_ISREG(info->st_mode))
             return std::nullopt;
-        }
         return LocalDateTime(info->st_mtim);
     }
 
     bool ForceDirectories(const std::u16string& path) const override {
-        if (path.empty() || DirectoryExists(path)) {
+        if (path.empty() || DirectoryExists(path))
             return !path.empty();
-        }
         const std::u16string parent = ParentOf(path);
-        if (!parent.empty() && !ForceDirectories(parent)) {
+        if (!parent.empty() && !ForceDirectories(parent))
             return false;
-        }
         mkdir(NativePath(path).c_str(), 0777);
         return DirectoryExists(path);
     }
@@ -193,22 +179,18 @@ public:
 
     std::string ReadWholeFile(const std::u16string& path) const override {
         const TFileDescriptor file(open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC));
-        if (!file.Valid() || !file.Lock(LOCK_SH)) {
+        if (!file.Valid() || !file.Lock(LOCK_SH))
             throw EFileError("No se puede abrir el archivo " + NativePath(path));
-        }
         std::string bytes;
         char buffer[65536];
         for (;;) {
             const ssize_t got = read(file.Get(), buffer, sizeof buffer);
-            if (got < 0 && errno == EINTR) {
+            if (got < 0 && errno == EINTR)
                 continue;
-            }
-            if (got < 0) {
+            if (got < 0)
                 throw EFileError("Error al leer el archivo " + NativePath(path));
-            }
-            if (got == 0) {
+            if (got == 0)
                 return bytes;
-            }
             bytes.append(buffer, static_cast<std::size_t>(got));
         }
     }
@@ -219,26 +201,22 @@ public:
         // The old file is opened as for writing in place, and held until replaced.
         const TFileDescriptor old(open(target.c_str(), O_WRONLY | O_CLOEXEC));
         struct stat info {};
-        if (!old.Valid() && errno != ENOENT) {
+        if (!old.Valid() && errno != ENOENT)
             return Failed(reason, errno);
-        }
-        if (old.Valid() && (!old.Lock(LOCK_EX) || fstat(old.Get(), &info) != 0)) {
+        if (old.Valid() && (!old.Lock(LOCK_EX) || fstat(old.Get(), &info) != 0))
             return Failed(reason, errno);
-        }
         TNewFileBeside replacement(target);
         const int fd = replacement.File().Get();
         if (!replacement.File().Valid() || (old.Valid() && fchmod(fd, info.st_mode & 07777) != 0) ||
-            !WriteAll(fd, bytes) || !replacement.Replace(target)) {
+            !WriteAll(fd, bytes) || !replacement.Replace(target))
             return Failed(reason, errno);
-        }
         return true;
     }
 
     std::unique_ptr<TExclusiveFile> OpenExclusive(const std::u16string& path) const override {
         const int fd = open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-        if (fd < 0) {
+        if (fd < 0)
             return nullptr;
-        }
         if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
             close(fd);
             return nullptr;

@@ -21,9 +21,8 @@ constexpr std::uint32_t kOnlySession = 1;
 
 std::string HostName() {
     char name[HOST_NAME_MAX + 1] = {};
-    if (gethostname(name, sizeof name - 1) != 0) {
+    if (gethostname(name, sizeof name - 1) != 0)
         return {};
-    }
     const std::string host(name);
     return host.substr(0, host.find('.'));
 }
@@ -32,9 +31,8 @@ std::optional<std::string> AccountOf(uid_t uid) {
     passwd entry{};
     passwd* found = nullptr;
     std::string buffer(16384, '\0');
-    if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) {
+    if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr)
         return std::nullopt;
-    }
     return std::string(found->pw_name);
 }
 
@@ -43,14 +41,11 @@ std::string ProcFolder(std::uint32_t processId) {
 }
 
 bool IsProcessId(const std::string& name) {
-    if (name.empty() || name.size() > 9) {
+    if (name.empty() || name.size() > 9)
         return false;
-    }
-    for (const char c : name) {
-        if (std::isdigit(static_cast<unsigned char>(c)) == 0) {
+    for (const char c : name)
+        if (std::isdigit(static_cast<unsigned char>(c)) == 0)
             return false;
-        }
-    }
     return true;
 }
 
@@ -76,9 +71,8 @@ public:
 
     std::optional<std::uint32_t> ProcessSessionId(std::uint32_t processId) const override {
         std::error_code error;
-        if (!std::filesystem::is_directory(ProcFolder(processId), error)) {
+        if (!std::filesystem::is_directory(ProcFolder(processId), error))
             return std::nullopt;
-        }
         return kOnlySession;
     }
 
@@ -98,13 +92,11 @@ public:
 
     std::optional<TAccountName> ProcessAccount(std::uint32_t processId) const override {
         struct stat info {};
-        if (stat(ProcFolder(processId).c_str(), &info) != 0) {
+        if (stat(ProcFolder(processId).c_str(), &info) != 0)
             return std::nullopt;
-        }
         const auto account = AccountOf(info.st_uid);
-        if (!account) {
+        if (!account)
             return std::nullopt;
-        }
         return TAccountName{DecodeUtf8(*account), DecodeUtf8(HostName())};
     }
 };
