@@ -16,8 +16,9 @@ constexpr char16_t kNoDosChar = u'?';
 // cell stays one byte in the file and one cell on paper.
 std::u16string GridCellText(std::u16string_view text);
 
-// One typed character as a cell: each half of a character typed outside the
-// Basic Multilingual Plane arrives alone and becomes kNoDosChar.
+// One typed character as a cell: a surrogate half becomes kNoDosChar (the
+// key filter swallows the first half of a pair, so a whole character typed
+// outside the Basic Multilingual Plane takes one cell).
 char16_t GridCell(char16_t c);
 
 } // namespace typ

@@ -1,5 +1,6 @@
 #include "charconv/CharConv.h"
 #include "charconv/GridCells.h"
+#include "charconv/Surrogates.h"
 #include "editor/Commands.h"
 #include "editor/DrawingFlag.h"
 #include "editor/GridEditor.h"
@@ -117,6 +118,12 @@ void TGridEditor::EditorKeyPress(char16_t& key) {
     // Control characters other than backspace (Ctrl+letters no command took)
     // insert nothing, so they must not make room in the line either.
     if (FIgnoreChar || (IsControl(key) && key != u'\b')) {
+        key = 0;
+        return;
+    }
+    // A character beyond the basic plane arrives as two halves: the first
+    // takes no cell, the second becomes the whole character's one cell.
+    if (IsHighSurrogate(key)) {
         key = 0;
         return;
     }

@@ -196,13 +196,12 @@ TEST_F(EditorHostTest, TextEndsAtItsFirstNul) {
     ExpectChangedTo(Show(std::wstring(L"AB\0CD", 5)), L"AB");
 }
 
-TEST_F(EditorHostTest, KeepsAnUnpairedSurrogate) {
+// Its cell holds the byte the file and the paper get for it.
+TEST_F(EditorHostTest, GivesAnUnpairedSurrogateTheCellOfAQuestionMark) {
     ExpectChangedTo(Show(Lines({L"A\xD800"
                                 L"B",
                                 L"C"})),
-                    Lines({L"A\xD800"
-                           L"B",
-                           L"C  "}));
+                    Lines({L"A?B", L"C  "}));
 }
 
 TEST_F(EditorHostTest, CarriesATenMegabyteTemplate) {
