@@ -67,37 +67,32 @@ HACCEL BuildAccelerators() {
 TMenus::TMenus() : FBar(CreateMenu()), FPopup(BuildMenu(PopupMenu(), CreatePopupMenu())) {
     for (const TMainMenuItem& item : MainMenu()) {
         if (item.Command) {
-            AppendCommand(FBar, *item.Command, false);
+            AppendCommand(FBar.Get(), *item.Command, false);
             continue;
         }
         const HMENU menu = BuildMenu(item.Items, CreatePopupMenu());
         if (HoldsCommand(item.Items, TCommandId::actPegar))
             FEdit = menu;
         const std::wstring caption = Wide(item.Caption);
-        AppendMenuW(FBar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menu), caption.c_str());
+        AppendMenuW(FBar.Get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menu),
+                    caption.c_str());
     }
-    FAccelerators = BuildAccelerators();
-}
-
-TMenus::~TMenus() {
-    DestroyAcceleratorTable(FAccelerators);
-    DestroyMenu(FPopup);
-    DestroyMenu(FBar);
+    FAccelerators.Reset(BuildAccelerators());
 }
 
 void TMenus::Enable(TCommandId command, bool enabled) {
     const UINT flags = MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED);
-    EnableMenuItem(FBar, CommandMessageId(command), flags);
-    EnableMenuItem(FPopup, CommandMessageId(command), flags);
+    EnableMenuItem(FBar.Get(), CommandMessageId(command), flags);
+    EnableMenuItem(FPopup.Get(), CommandMessageId(command), flags);
 }
 
 void TMenus::Check(TCommandId command, bool checked) {
-    CheckMenuItem(FBar, CommandMessageId(command),
+    CheckMenuItem(FBar.Get(), CommandMessageId(command),
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void TMenus::Remove(TCommandId command) {
-    DeleteMenu(FBar, CommandMessageId(command), MF_BYCOMMAND);
+    DeleteMenu(FBar.Get(), CommandMessageId(command), MF_BYCOMMAND);
 }
 
 } // namespace typ::win

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/Commands.h"
+#include "platform/HandleOwners.h"
 
 #include <windows.h>
 
@@ -12,14 +13,11 @@ namespace typ::win {
 class TMenus {
 public:
     TMenus();
-    ~TMenus();
-    TMenus(const TMenus&) = delete;
-    TMenus& operator=(const TMenus&) = delete;
 
-    HMENU Bar() const { return FBar; }
+    HMENU Bar() const { return FBar.Get(); }
     HMENU Edit() const { return FEdit; }
-    HMENU Popup() const { return FPopup; }
-    HACCEL Accelerators() const { return FAccelerators; }
+    HMENU Popup() const { return FPopup.Get(); }
+    HACCEL Accelerators() const { return FAccelerators.Get(); }
 
     void Enable(TCommandId command, bool enabled);
     void Check(TCommandId command, bool checked);
@@ -27,10 +25,11 @@ public:
     void Remove(TCommandId command);
 
 private:
-    HMENU FBar = nullptr;
+    TOwnedMenu FBar;
+    // A submenu of the bar, freed with it.
     HMENU FEdit = nullptr;
-    HMENU FPopup = nullptr;
-    HACCEL FAccelerators = nullptr;
+    TOwnedMenu FPopup;
+    TOwnedAccelerators FAccelerators;
 };
 
 } // namespace typ::win

@@ -40,5 +40,6 @@ using TOwnedPen = THandleOwner<HPEN, &DeleteObject>;
 // A device context of CreateDCW or CreateCompatibleDC (not of GetDC).
 using TOwnedDc = THandleOwner<HDC, &DeleteDC>;
 using TOwnedMenu = THandleOwner<HMENU, &DestroyMenu>;
+using TOwnedAccelerators = THandleOwner<HACCEL, &DestroyAcceleratorTable>;
 
 } // namespace typ::win
