@@ -4,6 +4,7 @@
 #include "charconv/CodePage850.h"
 #include "editor/Memo.h"
 #include "editor/PrintRender.h"
+#include "platform/HandleOwners.h"
 
 #include <windows.h>
 #include <vector>
@@ -26,25 +27,21 @@ public:
         info.bmiHeader.biHeight = -kPageHeight;
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 24;
-        FDc = CreateCompatibleDC(nullptr);
-        FBitmap = CreateDIBSection(FDc, &info, DIB_RGB_COLORS, &FBits, nullptr, 0);
-        if (FDc == nullptr || FBitmap == nullptr || FBits == nullptr)
+        FDc.Reset(CreateCompatibleDC(nullptr));
+        FBitmap.Reset(CreateDIBSection(FDc.Get(), &info, DIB_RGB_COLORS, &FBits, nullptr, 0));
+        if (!FDc || !FBitmap || FBits == nullptr)
             throw EHostError(TExitCode::WriteFailed, L"No hay memoria para dibujar la página");
-        FOld = SelectObject(FDc, FBitmap);
-        PatBlt(FDc, 0, 0, kPageWidth, kPageHeight, WHITENESS);
+        FOld = SelectObject(FDc.Get(), FBitmap.Get());
+        PatBlt(FDc.Get(), 0, 0, kPageWidth, kPageHeight, WHITENESS);
     }
     ~TSheet() {
         if (FOld != nullptr)
-            SelectObject(FDc, FOld);
-        if (FBitmap != nullptr)
-            DeleteObject(FBitmap);
-        if (FDc != nullptr)
-            DeleteDC(FDc);
+            SelectObject(FDc.Get(), FOld);
     }
     TSheet(const TSheet&) = delete;
     TSheet& operator=(const TSheet&) = delete;
 
-    HDC Dc() const { return FDc; }
+    HDC Dc() const { return FDc.Get(); }
 
     TGrayPicture Gray() const {
         GdiFlush();
@@ -64,8 +61,8 @@ public:
     }
 
 private:
-    HDC FDc = nullptr;
-    HBITMAP FBitmap = nullptr;
+    TOwnedDc FDc;
+    TOwnedBitmap FBitmap;
     HGDIOBJ FOld = nullptr;
     void* FBits = nullptr;
 };
