@@ -69,6 +69,7 @@ private:
 class TRecordingClock final : public TClock {
 public:
     TRecordingClock() { SetClock(this); }
+    explicit TRecordingClock(TDateTime now) : FNow(now) { SetClock(this); }
     ~TRecordingClock() override { SetClock(nullptr); }
     TRecordingClock(const TRecordingClock&) = delete;
     TRecordingClock& operator=(const TRecordingClock&) = delete;

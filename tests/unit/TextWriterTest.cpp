@@ -1,6 +1,7 @@
 #include "logging/TextWriter.h"
 
 #include "LogTestSupport.h"
+#include "StubTestSupport.h"
 #include "environment/Format.h"
 #include "environment/StrUtils.h"
 #include "environment/VersionInfo.h"
@@ -256,20 +257,8 @@ private:
     mutable std::mt19937 FRandom;
 };
 
-// A fake clock whose waits between attempts take no time.
-class TFakeInstantClock final : public TClock {
-public:
-    TFakeInstantClock() { SetClock(this); }
-    ~TFakeInstantClock() override { SetClock(nullptr); }
-    TFakeInstantClock(const TFakeInstantClock&) = delete;
-    TFakeInstantClock& operator=(const TFakeInstantClock&) = delete;
-
-    TDateTime Now() const override { return kNoon; }
-    void Sleep(int) const override {}
-};
-
 TEST_F(TextWriterTest, AnAttemptCutShortLeavesNoFragmentBeforeTheWholeLine) {
-    const TFakeInstantClock clock;
+    const test::TRecordingClock clock(kNoon); // waits between attempts take no time
     const TFakeCuttingFileSystem fileSystem(20261209);
     WriteBytes(LogFile(), ""); // no header: every line is an entry
     std::vector<std::string> written;
