@@ -3,6 +3,7 @@
 #include "charconv/Windows1252.h"
 #include "environment/StrUtils.h"
 #include "platform/Clock.h"
+#include "sysinfo/HexText.h"
 
 #include <charconv>
 #include <string_view>
@@ -15,7 +16,6 @@ constexpr std::u16string_view kFailureMark = u"SysInfoException";
 // How much of the text after "LastRead=" is read as the time.
 constexpr std::size_t kTimeTextLimit = 100;
 constexpr double kLifetimeDays = 1.0 / 1440.0;
-constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
 
 // Days since the civil date 1970-01-01 (proleptic Gregorian calendar).
 long long DaysFromCivil(int year, int month, int day) {
@@ -60,40 +60,6 @@ bool IsStale(double storedDays) {
     return elapsed > kLifetimeDays || elapsed < 0;
 }
 
-std::u16string HexOf(const std::string& bytes) {
-    std::u16string hex;
-    hex.reserve(bytes.size() * 2);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        hex.push_back(kHexDigits[byte >> 4]);
-        hex.push_back(kHexDigits[byte & 0x0F]);
-    }
-    return hex;
-}
-
-int HexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    return -1;
-}
-
-// Each pair of digits gives a byte, a pair that is not hexadecimal gives 0
-// and an unpaired last digit is dropped.
-std::string BytesOf(std::u16string_view hex) {
-    std::string bytes;
-    bytes.reserve(hex.size() / 2);
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        const int high = HexValue(hex[i]);
-        const int low = HexValue(hex[i + 1]);
-        bytes.push_back(high < 0 || low < 0 ? '\0' : static_cast<char>(high * 16 + low));
-    }
-    return bytes;
-}
-
 } // namespace
 
 std::u16string TSysInfoCache::Lookup(const std::u16string& key) {
@@ -111,7 +77,7 @@ std::u16string TSysInfoCache::Lookup(const std::u16string& key) {
         FEntries.erase(entry);
         return {};
     }
-    return Windows1252Table().Decode(BytesOf(value));
+    return Windows1252Table().Decode(BytesOfHex(value));
 }
 
 void TSysInfoCache::Store(const std::u16string& key, const std::u16string& text) {

@@ -1,5 +1,6 @@
 #include "DoubleClient.h"
 #include "SysInfoDouble.h"
+#include "environment/StrUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +18,7 @@ TEST_F(DoubleContract, GetClientAnswersEachGroupOfTheKnownInstallation) {
     EXPECT_NE(basic.find(u"SystemVersion=2024.1.5\r\n"), std::u16string::npos);
     EXPECT_NE(basic.find(u"CountryCustomization=ES\r\n"), std::u16string::npos);
     EXPECT_NE(basic.find(u"AdminExist=True<B>"), std::u16string::npos);
-    EXPECT_EQ(Client.SysInfo->GetClient(u"81234", u"ana", 4),
-              u"ExportFormats=2<N>\r\nExport1=PDF<S>\r\nExport2=XLS<S>");
+    EXPECT_EQ(Client.SysInfo->GetClient(u"81234", u"ana", 4), dbl::kSeedClient[4]);
     EXPECT_EQ(Double.Store().LastUserName(), u"ana");
     EXPECT_EQ(Double.Calls("GetClient"), 2);
 }
@@ -76,11 +76,11 @@ TEST_F(DoubleContract, ExecuteEchoesItsInput) {
 }
 
 TEST_F(DoubleContract, PlatformRecordsAreReadAndMerged) {
-    EXPECT_EQ(Client.SysInfo->GetPlatformServer(),
-              u"PlatformVersion=3.2<S>\r\nPlatformPort=9100<N>");
+    const std::u16string seeded(dbl::kSeedPlatformServer);
+    EXPECT_EQ(Client.SysInfo->GetPlatformServer(), seeded);
     EXPECT_TRUE(Client.SysInfo->SetPlatformServer(u"PlatformPort=9101<N>"));
     EXPECT_EQ(Client.SysInfo->GetPlatformServer(),
-              u"PlatformVersion=3.2<S>\r\nPlatformPort=9101<N>");
+              ReplaceAll(seeded, u"PlatformPort=9100<N>", u"PlatformPort=9101<N>"));
     EXPECT_TRUE(Client.SysInfo->SetPlatformClient(u"Extra=x<S>"));
     EXPECT_NE(Client.SysInfo->GetPlatformClient().find(u"\r\nExtra=x<S>"), std::u16string::npos);
 }

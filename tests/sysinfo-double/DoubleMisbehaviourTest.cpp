@@ -87,8 +87,7 @@ TEST_F(DoubleMisbehaviour, UnencipheredAndCompressedShortResponsesAreAccepted) {
          {TDoubleMisbehaviour::Unenciphered, TDoubleMisbehaviour::CompressedShort}) {
         Double.SetMisbehaviour(form);
         TDoubleClient client(Double.Port());
-        EXPECT_EQ(client.SysInfo->GetClient(u"81234", u"ana", 4),
-                  u"ExportFormats=2<N>\r\nExport1=PDF<S>\r\nExport2=XLS<S>");
+        EXPECT_EQ(client.SysInfo->GetClient(u"81234", u"ana", 4), dbl::kSeedClient[4]);
         std::unique_ptr<TServiceList> list;
         EXPECT_TRUE(client.SysAdmin->GetServices(list));
         ASSERT_NE(list, nullptr);

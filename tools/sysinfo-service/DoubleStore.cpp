@@ -190,6 +190,17 @@ int TDoubleStore::TotalCalls() const {
 void TDoubleStore::ResetCalls() {
     const std::lock_guard lock(FLock);
     FCalls.clear();
+    FReceivedSets.clear();
+}
+
+void TDoubleStore::NoteSet(TReceivedSet received) {
+    const std::lock_guard lock(FLock);
+    FReceivedSets.push_back(std::move(received));
+}
+
+std::vector<TReceivedSet> TDoubleStore::ReceivedSets() const {
+    const std::lock_guard lock(FLock);
+    return FReceivedSets;
 }
 
 } // namespace typ::dbl

@@ -7,8 +7,17 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace typ::dbl {
+
+// What one Set call received: its method (message name), the installation
+// number (empty for the platform records) and the key=value lines as sent.
+struct TReceivedSet {
+    std::string Method;
+    std::u16string HLNumber;
+    std::u16string SysInfo;
+};
 
 // Which group of an installation's record a data option asks for.
 inline constexpr std::size_t kClientGroups = 5; // cdoBasic .. cdoExportOptions
@@ -55,9 +64,14 @@ public:
     void NoteUserName(std::u16string userName);
     std::u16string LastUserName() const;
 
+    // Every Set call in the order received.
+    void NoteSet(TReceivedSet received);
+    std::vector<TReceivedSet> ReceivedSets() const;
+
     void CountCall(std::string_view method);
     int Calls(std::string_view method) const;
     int TotalCalls() const;
+    // Forgets the call counters and the Set calls received.
     void ResetCalls();
 
 private:
@@ -79,6 +93,7 @@ private:
     bool FInterrupted = false;
     std::u16string FLastUserName;
     std::map<std::string, int, std::less<>> FCalls;
+    std::vector<TReceivedSet> FReceivedSets;
 };
 
 } // namespace typ::dbl

@@ -53,11 +53,12 @@ struct TSetRequest {
     std::u16string SysInfo;
 };
 
-TSetRequest ReadSetRequest(TDoubleStore& store, TValueReader& reader) {
+TSetRequest ReadSetRequest(TDoubleStore& store, TValueReader& reader, const TMessageNames& names) {
     TSetRequest request;
     request.HLNumber = reader.ReadAnsiString();
     store.NoteUserName(reader.ReadAnsiString());
     request.SysInfo = reader.ReadAnsiString();
+    store.NoteSet({names.Message, request.HLNumber, request.SysInfo});
     return request;
 }
 
@@ -67,20 +68,20 @@ void RespondTrue(TBinaryMessage& message, const TMessageNames& names) {
 }
 
 void SetClient(TDoubleStore& store, TBinaryMessage& message, const TMessageNames& names) {
-    const TSetRequest request = ReadSetRequest(store, message.Reader());
+    const TSetRequest request = ReadSetRequest(store, message.Reader(), names);
     store.MergeClient(request.HLNumber, kBasicGroup, request.SysInfo);
     RespondTrue(message, names);
 }
 
 void SetClientCurrentUser(TDoubleStore& store, TBinaryMessage& message,
                           const TMessageNames& names) {
-    const TSetRequest request = ReadSetRequest(store, message.Reader());
+    const TSetRequest request = ReadSetRequest(store, message.Reader(), names);
     store.MergeClient(request.HLNumber, kCurrentUserGroup, request.SysInfo);
     RespondTrue(message, names);
 }
 
 void SetServer(TDoubleStore& store, TBinaryMessage& message, const TMessageNames& names) {
-    const TSetRequest request = ReadSetRequest(store, message.Reader());
+    const TSetRequest request = ReadSetRequest(store, message.Reader(), names);
     store.MergeServer(request.HLNumber, request.SysInfo);
     RespondTrue(message, names);
 }
@@ -108,12 +109,16 @@ void GetPlatformClient(TDoubleStore& store, TBinaryMessage& message, const TMess
 }
 
 void SetPlatformServer(TDoubleStore& store, TBinaryMessage& message, const TMessageNames& names) {
-    store.MergePlatformServer(message.Reader().ReadAnsiString());
+    const std::u16string changes = message.Reader().ReadAnsiString();
+    store.NoteSet({names.Message, {}, changes});
+    store.MergePlatformServer(changes);
     RespondTrue(message, names);
 }
 
 void SetPlatformClient(TDoubleStore& store, TBinaryMessage& message, const TMessageNames& names) {
-    store.MergePlatformClient(message.Reader().ReadAnsiString());
+    const std::u16string changes = message.Reader().ReadAnsiString();
+    store.NoteSet({names.Message, {}, changes});
+    store.MergePlatformClient(changes);
     RespondTrue(message, names);
 }
 
