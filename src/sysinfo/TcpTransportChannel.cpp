@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 
 namespace typ {
 namespace {
@@ -52,7 +53,11 @@ TBytes ReceivePayload(TTcpSocket& socket, std::uint32_t length, TTcpDeadline dea
 } // namespace
 
 TTcpTransportChannel::TTcpTransportChannel(std::uint16_t port, std::chrono::milliseconds timeout)
-    : FPort(port), FTimeout(timeout) {}
+    : FHost(kSysInfoHost), FPort(port), FTimeout(timeout) {}
+
+TTcpTransportChannel::TTcpTransportChannel(std::string host, std::uint16_t port,
+                                           std::chrono::milliseconds timeout)
+    : FHost(std::move(host)), FPort(port), FTimeout(timeout) {}
 
 TBytes TTcpTransportChannel::Dispatch(const TBytes& request) {
     const TBytes frame = Frame(request);
@@ -60,8 +65,7 @@ TBytes TTcpTransportChannel::Dispatch(const TBytes& request) {
     // stretch it wait by wait.
     const TTcpDeadline deadline = DeadlineIn(FTimeout);
     try {
-        const auto socket =
-            TcpNetwork().Connect(std::string(kSysInfoHost), FPort, TimeLeft(deadline));
+        const auto socket = TcpNetwork().Connect(FHost, FPort, TimeLeft(deadline));
         socket->SendAll(frame, TimeLeft(deadline));
         const std::uint32_t length = ReceiveLength(*socket, deadline);
         TBytes response = ReceivePayload(*socket, length, deadline);

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace typ {
@@ -25,10 +26,13 @@ class TTcpTransportChannel final : public TTransportChannel {
 public:
     explicit TTcpTransportChannel(std::uint16_t port = kSysInfoPort,
                                   std::chrono::milliseconds timeout = kSysInfoTimeout);
+    // The same at another address, for tools that reach a service elsewhere.
+    TTcpTransportChannel(std::string host, std::uint16_t port, std::chrono::milliseconds timeout);
 
     TBytes Dispatch(const TBytes& request) override;
 
 private:
+    std::string FHost;
     std::uint16_t FPort;
     std::chrono::milliseconds FTimeout;
 };
