@@ -6,8 +6,9 @@ namespace typ::dbl {
 namespace {
 
 TEST(DoubleOptions, ServingOptionsSurviveTheServiceCommandLine) {
-    const TDoubleOptions options = ParseDoubleOptions(
-        {"--port", "19097", "--delay", "250", "--start-delay", "4000", "--garbage", "--install"});
+    const TDoubleOptions options =
+        ParseDoubleOptions({"--port", "19097", "--delay", "250", "--start-delay", "4000",
+                            "--garbage", "--install", "--journal", "llamadas.txt"});
     EXPECT_EQ(options.Port, 19097);
     EXPECT_EQ(options.Delay.count(), 250);
     EXPECT_EQ(options.StartDelay.count(), 4000);
@@ -15,13 +16,15 @@ TEST(DoubleOptions, ServingOptionsSurviveTheServiceCommandLine) {
     EXPECT_TRUE(options.Install);
 
     const std::vector<std::string> serving = ServingArguments(options);
-    EXPECT_EQ(serving, (std::vector<std::string>{"--port", "19097", "--delay", "250",
-                                                 "--start-delay", "4000", "--garbage"}));
+    EXPECT_EQ(serving,
+              (std::vector<std::string>{"--port", "19097", "--delay", "250", "--start-delay",
+                                        "4000", "--journal", "llamadas.txt", "--garbage"}));
     const TDoubleOptions again = ParseDoubleOptions(serving);
     EXPECT_EQ(again.Port, 19097);
     EXPECT_EQ(again.Delay, options.Delay);
     EXPECT_EQ(again.StartDelay, options.StartDelay);
     EXPECT_EQ(again.Misbehaviour, TDoubleMisbehaviour::Garbage);
+    EXPECT_EQ(again.Journal, "llamadas.txt");
     EXPECT_FALSE(again.Install);
 }
 

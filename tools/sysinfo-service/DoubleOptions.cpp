@@ -69,6 +69,8 @@ TDoubleOptions ParseDoubleOptions(const std::vector<std::string>& arguments) {
         else if (argument == "--start-delay")
             options.StartDelay =
                 std::chrono::milliseconds(NumberOf(argument, ValueOf(arguments, i), 0, kMaxDelay));
+        else if (argument == "--journal")
+            options.Journal = ValueOf(arguments, i);
         else if (argument == "--install")
             options.Install = true;
         else if (argument == "--uninstall")
@@ -89,6 +91,8 @@ std::vector<std::string> ServingArguments(const TDoubleOptions& options) {
     std::vector<std::string> arguments{"--port", std::to_string(options.Port)};
     AddDelay(arguments, "--delay", options.Delay);
     AddDelay(arguments, "--start-delay", options.StartDelay);
+    if (!options.Journal.empty())
+        arguments.insert(arguments.end(), {"--journal", options.Journal});
     for (const auto& [name, misbehaviour] : kSwitches)
         if (options.Misbehaviour == misbehaviour)
             arguments.emplace_back(name);
@@ -103,6 +107,7 @@ const char* DoubleUsage() {
            "  --port N            puerto (9097; 0: uno libre)\n"
            "  --delay MS          espera MS milisegundos antes de cada respuesta (0)\n"
            "  --start-delay MS    (servicio) sigue pendiente de inicio MS milisegundos (0)\n"
+           "  --journal FICHERO   añade al fichero una línea por llamada y por cambio recibido\n"
            "  --close-mid-frame   cierra la conexión a mitad de la respuesta\n"
            "  --garbage           responde bytes que no son un mensaje\n"
            "  --unenciphered      responde el mensaje sin cifrar\n"

@@ -23,6 +23,9 @@ struct TDoubleOptions {
     // How long the service stays START_PENDING before it listens.
     std::chrono::milliseconds StartDelay{0};
     TDoubleMisbehaviour Misbehaviour = TDoubleMisbehaviour::None;
+    // A file (UTF-8 path) to which every call and every Set's lines are
+    // appended, for tests that run the double as a process; empty for none.
+    std::string Journal;
     bool Install = false;   // register the Windows service, then end
     bool Uninstall = false; // remove the Windows service, then end
     bool Service = false;   // started by the service manager

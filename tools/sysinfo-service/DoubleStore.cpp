@@ -2,6 +2,10 @@
 
 #include "DoubleSeed.h"
 #include "RecordText.h"
+#include "charconv/UnicodeBytes.h"
+
+#include <filesystem>
+#include <fstream>
 
 namespace typ::dbl {
 namespace {
@@ -34,6 +38,29 @@ void MergeIntoGroups(std::array<std::u16string, N>& groups, std::size_t fallback
                 target = i;
         groups[target] = MergeRecordLines(groups[target], line);
     }
+}
+
+std::string Escaped(std::u16string_view text) {
+    std::string escaped;
+    for (const char c : EncodeUtf8(text)) {
+        switch (c) {
+        case '\\':
+            escaped += "\\\\";
+            break;
+        case '\r':
+            escaped += "\\r";
+            break;
+        case '\n':
+            escaped += "\\n";
+            break;
+        case '\t':
+            escaped += "\\t";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
 }
 
 } // namespace
@@ -164,8 +191,22 @@ std::u16string TDoubleStore::LastUserName() const {
     return FLastUserName;
 }
 
+void TDoubleStore::SetJournal(std::u16string path) {
+    const std::lock_guard lock(FLock);
+    FJournal = std::move(path);
+}
+
+// Under the store's lock.
+void TDoubleStore::Journal(const std::string& line) const {
+    if (FJournal.empty())
+        return;
+    std::ofstream out(std::filesystem::path(FJournal), std::ios::binary | std::ios::app);
+    out << line << '\n';
+}
+
 void TDoubleStore::CountCall(std::string_view method) {
     const std::lock_guard lock(FLock);
+    Journal("call " + std::string(method));
     const auto found = FCalls.find(method);
     if (found == FCalls.end())
         FCalls.emplace(std::string(method), 1);
@@ -195,6 +236,8 @@ void TDoubleStore::ResetCalls() {
 
 void TDoubleStore::NoteSet(TReceivedSet received) {
     const std::lock_guard lock(FLock);
+    Journal("set " + received.Method + "\t" + Escaped(received.HLNumber) + "\t" +
+            Escaped(received.SysInfo));
     FReceivedSets.push_back(std::move(received));
 }
 

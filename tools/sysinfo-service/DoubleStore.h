@@ -64,6 +64,10 @@ public:
     void NoteUserName(std::u16string userName);
     std::u16string LastUserName() const;
 
+    // From now on every call appends "call <method>" and every Set call
+    // "set <method><TAB><HLNumber><TAB><lines>" to the file (UTF-8), with
+    // backslash, CR, LF and TAB written as \\, \r, \n and \t.
+    void SetJournal(std::u16string path);
     // Every Set call in the order received.
     void NoteSet(TReceivedSet received);
     std::vector<TReceivedSet> ReceivedSets() const;
@@ -75,6 +79,8 @@ public:
     void ResetCalls();
 
 private:
+    void Journal(const std::string& line) const;
+
     struct TInstallation {
         std::u16string Number; // as first stored
         std::int32_t TypeSystem = 0;
@@ -94,6 +100,7 @@ private:
     std::u16string FLastUserName;
     std::map<std::string, int, std::less<>> FCalls;
     std::vector<TReceivedSet> FReceivedSets;
+    std::u16string FJournal;
 };
 
 } // namespace typ::dbl

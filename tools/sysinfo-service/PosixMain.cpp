@@ -1,6 +1,7 @@
 // The double in the foreground until SIGINT or SIGTERM.
 #include "DoubleOptions.h"
 #include "SysInfoDouble.h"
+#include "charconv/UnicodeBytes.h"
 
 #include <csignal>
 #include <iostream>
@@ -22,6 +23,7 @@ int Serve(const typ::dbl::TDoubleOptions& options) {
     typ::TSysInfoDouble service(options.Port);
     service.SetDelay(options.Delay);
     service.SetMisbehaviour(options.Misbehaviour);
+    service.Store().SetJournal(typ::DecodeUtf8(options.Journal));
     std::cout << "Atendiendo en 127.0.0.1:" << service.Port() << std::endl;
     int received = 0;
     sigwait(&signals, &received);

@@ -29,6 +29,7 @@ int ServeInConsole(const typ::dbl::TDoubleOptions& options) {
     typ::TSysInfoDouble service(options.Port);
     service.SetDelay(options.Delay);
     service.SetMisbehaviour(options.Misbehaviour);
+    service.Store().SetJournal(typ::DecodeUtf8(options.Journal));
     Print(stdout, "Atendiendo en 127.0.0.1:" + std::to_string(service.Port()) + "\n");
     WaitForSingleObject(ConsoleStop, INFINITE);
     service.Stop();

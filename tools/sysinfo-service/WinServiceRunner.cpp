@@ -1,4 +1,5 @@
 #include "WinDoubleService.h"
+#include "charconv/UnicodeBytes.h"
 
 #include <windows.h>
 #include <atomic>
@@ -78,6 +79,7 @@ bool StartServing(TServiceRun& run) {
     }
     run.Double->SetDelay(run.Options.Delay);
     run.Double->SetMisbehaviour(run.Options.Misbehaviour);
+    run.Double->Store().SetJournal(DecodeUtf8(run.Options.Journal));
     return true;
 }
 
