@@ -73,8 +73,12 @@ std::unique_ptr<TSysServerW> NewServer(const std::u16string& HLNumber) {
 
 } // namespace
 
+bool TVnSysInfoGateWay::IsComPlusHost(std::u16string_view ProgramPath) {
+    return LowerCase(ExtractFileName(ProgramPath)) == u"dllhost.exe";
+}
+
 void TVnSysInfoGateWay::CheckNotComPlus() {
-    if (LowerCase(ExtractFileName(Environment().ProgramPath())) == u"dllhost.exe")
+    if (IsComPlusHost(Environment().ProgramPath()))
         Raise(kComPlusError);
 }
 

@@ -77,8 +77,11 @@ public:
     static TServerDataOption ToServerDataOption(int DataOption);
     static TEnumTypeSystem ToEnumTypeSystem(TTypeSystem TypeSystem);
 
-    // Raises when the running program is a COM+ host ("dllhost.exe").
+    // Raises when the running program is a COM+ host.
     static void CheckNotComPlus();
+    // Whether a program's path is that of a COM+ host: its file name is
+    // "dllhost.exe" in any letter case.
+    static bool IsComPlusHost(std::u16string_view ProgramPath);
     // Frees every shared instance (done at process end).
     static void FreeSharedInstances();
 };

@@ -2,6 +2,7 @@
 #include "StubTestSupport.h"
 #include "SysInfoDouble.h"
 #include "charconv/UnicodeBytes.h"
+#include "environment/FilePath.h"
 #include "sysinfo/TcpTransportChannel.h"
 #include "sysinfo/VnSysInfoGateWay.h"
 
@@ -194,6 +195,20 @@ TEST_F(GatewayAgainstDouble, RefusalsAndAStoppedServiceRaiseTheirText) {
     test::TFakeServiceState stopped{{kServiceStopped}};
     EXPECT_EQ(MessageOf([] { TVnSysInfoGateWay::GetClient(u"11111"); }),
               EncodeUtf8(test::NotRunningResult(u"detenido").substr(17)));
+}
+
+TEST(GatewayConversions, OnlyTheComPlusHostIsRefusedTheSharedInstances) {
+    const auto path = [](std::initializer_list<std::u16string_view> parts) {
+        std::u16string joined;
+        for (const std::u16string_view part : parts)
+            joined.append(joined.empty() ? u"" : std::u16string(1, kPathDelim)).append(part);
+        return joined;
+    };
+    EXPECT_TRUE(TVnSysInfoGateWay::IsComPlusHost(path({u"System32", u"DllHost.EXE"})));
+    EXPECT_TRUE(TVnSysInfoGateWay::IsComPlusHost(u"dllhost.exe"));
+    EXPECT_FALSE(TVnSysInfoGateWay::IsComPlusHost(path({u"dllhost.exe", u"Vn_EditorTyp.exe"})));
+    EXPECT_FALSE(TVnSysInfoGateWay::IsComPlusHost(path({u"x", u"mydllhost.exe"})));
+    EXPECT_NO_THROW(TVnSysInfoGateWay::CheckNotComPlus());
 }
 
 TEST(GatewayConversions, DataOptionsAndTypeSystemsMapAsTheServiceNumbersThem) {
