@@ -113,6 +113,31 @@ TEST(SysInfoRecord, CommaListsSplitAtCommasAndBlanksAndQuotesGroup) {
     EXPECT_EQ(SplitCommaText(JoinCommaText(items)), items);
 }
 
+TEST(SysInfoRecord, SpecialKindsReadAndWriteByTheirOwnRules) {
+    EXPECT_EQ(TSysClient(u"DirComunes=<S>\r\nComunes=C:\\B<S>", 0).CommonDir(), u"C:\\B");
+    EXPECT_EQ(TSysClient(u"DirComunes=C:\\A\r\nComunes=C:\\B", 0).CommonDir(), u"C:\\A");
+    const std::map<std::u16string, bool> flags{{u"S", true},     {u"True<S>", true}, {u"s", false},
+                                               {u"true", false}, {u"Si", false},     {u"", false}};
+    for (const auto& [value, expected] : flags)
+        EXPECT_EQ(TSysServer(u"COMP_USUARIOINTERACTIVO=" + value, 0).CompUserInteract(), expected)
+            << EncodeUtf8(value);
+    EXPECT_TRUE(TSysServer(u"telvaBackupEnable=1<N>", 0).TelvaBackupEnable());
+    EXPECT_FALSE(TSysServer(u"telvaBackupEnable=2<N>", 0).TelvaBackupEnable());
+    EXPECT_TRUE(TSysServer(u"PlataformaServer=ORVIK<S>", 0).IsOrvik());
+    EXPECT_FALSE(TSysServer(u"PlataformaServer=Orvik", 0).IsOrvik());
+
+    TSysServerW server(u"HlNumber=1", 0);
+    server.SetCompUserInteract(true);
+    server.SetMonoUser(false);
+    server.SetTelvaBackupInitialized(true);
+    server.SetConnectionStream(u"AB");
+    EXPECT_EQ(server.ModifiedValues(),
+              u"COMP_USUARIOINTERACTIVO=S<S>\r\nMonoUsuario=N<S>\r\n"
+              u"TelvaBackupInicializado=1<N>\r\nConnectionStream=4142<Y>\r\n");
+    EXPECT_TRUE(server.CompUserInteract());
+    EXPECT_EQ(server.ConnectionStream(), u"AB");
+}
+
 // Counts the groups asked for and answers each from a table.
 struct TCountingHandler {
     std::map<int, std::u16string> Groups;
