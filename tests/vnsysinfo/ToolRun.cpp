@@ -6,8 +6,18 @@
 #include "platform/WideText.h"
 
 #include <chrono>
+#include <string>
 
 namespace typ::test {
+namespace {
+
+// Console output in text mode ends its lines with CR LF.
+std::string WithoutCarriageReturns(std::string text) {
+    std::erase(text, '\r');
+    return text;
+}
+
+} // namespace
 
 TToolRun RunTool(const std::string& program, const std::vector<std::string>& arguments) {
     std::vector<std::wstring> wide;
@@ -17,8 +27,8 @@ TToolRun RunTool(const std::string& program, const std::vector<std::string>& arg
         win::RunProcess(win::WinePath(program), wide, std::chrono::milliseconds(30000));
     TToolRun run;
     run.ExitCode = result.Started && !result.TimedOut ? static_cast<int>(result.ExitCode) : -1;
-    run.Out = result.Out;
-    run.Err = result.Err;
+    run.Out = WithoutCarriageReturns(result.Out);
+    run.Err = WithoutCarriageReturns(result.Err);
     return run;
 }
 

@@ -8,8 +8,10 @@ namespace typ::test {
 // What a program run to its end printed and returned.
 struct TToolRun {
     int ExitCode = -1;
-    std::string Out; // standard output, as bytes
-    std::string Err; // standard error, as bytes
+    // What the program printed, as bytes; lines end in LF alone (the CR of a
+    // Windows text-mode line end is dropped).
+    std::string Out;
+    std::string Err;
 };
 
 // Runs the program (its Unix path) with the arguments (UTF-8) and waits for its end, at most
