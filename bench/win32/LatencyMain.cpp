@@ -8,6 +8,7 @@
 #include "Scenarios.h"
 
 #include <windows.h>
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -63,19 +64,20 @@ DWORD FocusedThread(HWND window) {
     return thread;
 }
 
-void MeasureEditor(HWND editor, int samples, TEditorRun& run) {
+void MeasureEditor(HWND editor, int samples, int width, TEditorRun& run) {
+    const int perLine = std::max(width - 5, 1);
     const DWORD thread = FocusedThread(editor);
-    run.Quiet = PressNothing(thread, kQuietSamples);
     ToLineStart(1);
-    run.Overwrite = TypeLetters(thread, samples);
+    run.Overwrite = TypeLetters(thread, samples, perLine);
     Press(VK_INSERT);
     ToLineStart(3);
-    run.Insert = TypeLetters(thread, samples);
+    run.Insert = TypeLetters(thread, samples, perLine);
     Press(VK_INSERT);
     ToLineStart(5);
     run.Arrow = MoveCaretSideways(thread, samples);
     ToLineStart(0);
     run.Scroll = ScrollAtBottom(thread, samples);
+    run.Quiet = PressNothing(thread, kQuietSamples);
 }
 
 TEditorRun RunEditor(int samples, int width, int height) {
@@ -84,7 +86,7 @@ TEditorRun RunEditor(int samples, int width, int height) {
     typ::win::TShowCall call;
     call.Caption = kCaption;
     call.Timeout = 10min;
-    call.WhileShown = [&](HWND editor) { MeasureEditor(editor, samples, run); };
+    call.WhileShown = [&](HWND editor) { MeasureEditor(editor, samples, width, run); };
     const auto shown = host.Show(call, Widened(PageText(width, height)));
     if (!shown.Drive.Problem.empty())
         std::fwprintf(stderr, L"typ_latency: %ls\n", shown.Drive.Problem.c_str());
@@ -101,13 +103,13 @@ TNotepadRun RunNotepad(int samples) {
     if (notepad.Window() == nullptr)
         return run;
     const DWORD thread = FocusedThread(notepad.Window());
-    run.Quiet = PressNothing(thread, kQuietSamples);
     ToLineStart(1);
-    run.Typing = TypeLetters(thread, samples);
+    run.Typing = TypeLetters(thread, samples, 200);
     ToLineStart(5);
     run.Arrow = MoveCaretSideways(thread, samples);
     ToLineStart(0);
     run.Scroll = ScrollAtBottom(thread, samples);
+    run.Quiet = PressNothing(thread, kQuietSamples);
     return run;
 }
 

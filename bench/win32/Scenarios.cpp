@@ -15,14 +15,16 @@ constexpr int kMostRows = 300;
 // Longer than a caret's blink.
 constexpr auto kQuietWait = std::chrono::milliseconds(700);
 
-// Each sample's key and strip, the strip taken where the caret is now.
+// Each sample's key and strip, the strip taken where the caret is once the
+// key is chosen.
 TSamples Sample(DWORD thread, int samples, const std::function<WORD(int)>& keyOf,
                 RECT (*stripOf)(const TCaretPlace&), std::chrono::milliseconds timeout = kTimeout) {
     TSamples result;
     for (int sample = 0; sample < samples; ++sample) {
+        const WORD key = keyOf(sample);
         const auto place = CaretOf(thread);
-        const auto ms = place ? KeyToPixelsMs(stripOf(*place), keyOf(sample), timeout)
-                              : std::optional<double>();
+        const auto ms =
+            place ? KeyToPixelsMs(stripOf(*place), key, timeout) : std::optional<double>();
         if (ms)
             result.Ms.push_back(*ms);
         else
@@ -45,9 +47,14 @@ void ToLineStart(int line) {
     Press(VK_HOME);
 }
 
-TSamples TypeLetters(DWORD thread, int samples) {
+TSamples TypeLetters(DWORD thread, int samples, int perLine) {
     return Sample(
-        thread, samples, [](int sample) { return static_cast<WORD>('A' + sample % 26); },
+        thread, samples,
+        [perLine](int sample) {
+            if (sample > 0 && sample % perLine == 0)
+                Press(VK_HOME);
+            return static_cast<WORD>('A' + sample % 26);
+        },
         AroundCaret);
 }
 

@@ -12,8 +12,9 @@ namespace typ::bench {
 
 // The caret to the start of a line near the top.
 void ToLineStart(int line);
-// Letters typed at the caret, one per sample.
-TSamples TypeLetters(DWORD thread, int samples);
+// Letters typed at the caret, one per sample, back to the line's start
+// (unmeasured) after every `perLine`, so a narrow page keeps taking them.
+TSamples TypeLetters(DWORD thread, int samples, int perLine);
 // The caret moved right and left in turn with the arrow keys.
 TSamples MoveCaretSideways(DWORD thread, int samples);
 // A key that shows nothing (Shift alone): a sample that sees a change

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <string>
 
 namespace typ::win {
@@ -346,13 +347,40 @@ void TGridView::ScrollTo(int firstRow, int firstColumn) {
     firstColumn = FWordWrap ? 0 : ClampedScroll(firstColumn, VisibleColumns(), TotalColumns());
     if (firstRow == FFirstRow && firstColumn == FFirstColumn)
         return;
+    if (firstColumn == FFirstColumn)
+        ShiftRows(firstRow - FFirstRow);
     FFirstRow = firstRow;
     FFirstColumn = firstColumn;
     UpdateScrollBars();
     PlaceCaret();
-    InvalidateAll();
+    InvalidateChanged();
     if (OnScroll)
         OnScroll();
+}
+
+// A scroll by fewer rows than are in sight moves the pixels already shown
+// and leaves only the rows coming into sight to paint. What is pending is
+// painted first, so that it moves with the rest.
+void TGridView::ShiftRows(int rows) {
+    if (rows == 0 || std::abs(rows) >= VisibleRows() || FShownFirstRow != FFirstRow ||
+        FShownFirstColumn != FFirstColumn)
+        return;
+    UpdateWindow(FHandle);
+    HideCaret(FHandle);
+    ScrollWindowEx(FHandle, 0, -rows * FCell.cy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE);
+    ShowCaret(FHandle);
+    // The caret may have moved with the pixels.
+    FCaretAt = {INT_MIN, INT_MIN};
+    const auto count = static_cast<std::ptrdiff_t>(
+        std::min<std::size_t>(static_cast<std::size_t>(std::abs(rows)), FShown.size()));
+    if (rows > 0) {
+        FShown.erase(FShown.begin(), FShown.begin() + count);
+        FShown.resize(FShown.size() + static_cast<std::size_t>(count));
+    } else {
+        FShown.insert(FShown.begin(), static_cast<std::size_t>(count), TShownRow{});
+        FShown.resize(FShown.size() - static_cast<std::size_t>(count));
+    }
+    FShownFirstRow += rows;
 }
 
 // Setting the horizontal bar would show it again, so it is left alone while

@@ -85,6 +85,7 @@ private:
     TRowCell CaretPlace() const;
     TCell CellAt(TRowCell place) const;
     void ScrollTo(int firstRow, int firstColumn);
+    void ShiftRows(int rows);
     void UpdateScrollBars();
     void SetBar(int bar, int total, int page, int position);
     void Scrolled(int bar, int code);
