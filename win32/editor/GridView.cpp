@@ -148,9 +148,8 @@ int TGridView::VisibleColumns() const {
     return std::max(static_cast<int>(client.right / FCell.cx), 1);
 }
 
-// Only the rows in sight that the update region touches are drawn, whatever
-// the page size; whole rows, clipped to the region, so a cell looks the same
-// however much is repainted.
+// Only the cells in sight that the update region touches are drawn,
+// whatever the page size.
 void TGridView::Paint() {
     TBufferedPaint paint(FHandle, COLOR_WINDOW);
     const HDC dc = paint.Dc();
@@ -158,17 +157,24 @@ void TGridView::Paint() {
     const RECT& area = paint.Area();
     const int first = static_cast<int>(area.top / FCell.cy);
     const int last = std::min(ShownRowCount(), static_cast<int>((area.bottom - 1) / FCell.cy) + 1);
+    // A cell more on either side, for a neighbour's ink reaching into the area.
+    const TRange columns{static_cast<int>(area.left / FCell.cx) - 1,
+                         static_cast<int>((area.right + FCell.cx - 1) / FCell.cx) + 1};
     for (int row = first; row < last; ++row)
-        PaintRow(dc, ShownRow(FFirstRow + row), row * FCell.cy);
+        PaintRow(dc, ShownRow(FFirstRow + row), row * FCell.cy, columns);
     SelectObject(dc, oldFont);
 }
 
-void TGridView::PaintRow(HDC dc, const TShownRow& row, int y) {
+void TGridView::PaintRow(HDC dc, const TShownRow& row, int y, TRange columns) {
     const int length = static_cast<int>(row.Text.size());
     const int selStart = row.Selected.Start;
     const int selEnd = row.Selected.End;
     const std::u16string_view view = row.Text;
     const auto draw = [&](int first, int last, int textColor, int backColor) {
+        first = std::max(first, columns.Start);
+        last = std::min(last, columns.End);
+        if (first >= last)
+            return;
         SetTextColor(dc, GetSysColor(textColor));
         SetBkColor(dc, GetSysColor(backColor));
         DrawCells(

@@ -68,7 +68,8 @@ private:
     int VisibleRows() const;
     int VisibleColumns() const;
     void Paint();
-    void PaintRow(HDC dc, const TShownRow& row, int y);
+    // The row's cells within `columns`.
+    void PaintRow(HDC dc, const TShownRow& row, int y, TRange columns);
     // What a row shows now; the rows drawn from the first visible one.
     TShownRow ShownRow(int row) const;
     int ShownRowCount() const;
