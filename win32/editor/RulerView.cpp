@@ -51,7 +51,7 @@ void TRulerView::Refresh() {
 TRulerView::TPicture TRulerView::Picture() const {
     RECT client;
     GetClientRect(FHandle, &client);
-    TPicture picture{{FView.CharWidth(), FView.CharHeight()}, {}};
+    TPicture picture{{FView.CharWidth(), FView.CharHeight()}, FView.Face().MapGlyphs, {}};
     if (FKind == TRulerKind::Horizontal) {
         const int fit = static_cast<int>(client.right) / FView.CharWidth() + 1;
         const int count = FView.WordWrap() ? std::min(fit, FView.WrapWidth()) : fit;
@@ -101,7 +101,7 @@ void TRulerView::PaintColumns(HDC dc, const RECT& client, const TPicture& pictur
     for (int row = 0; row < static_cast<int>(picture.Rows.size()); ++row) {
         const std::u16string& text = picture.Rows[static_cast<std::size_t>(row)];
         DrawCells(dc, {0, row * rowHeight},
-                  DisplayText(text, 0, static_cast<int>(text.size()), FView.Face().MapGlyphs),
+                  DisplayText(text, 0, static_cast<int>(text.size()), picture.MapGlyphs),
                   {picture.Cell.cx, rowHeight});
     }
 }
@@ -113,7 +113,7 @@ void TRulerView::PaintLines(HDC dc, const RECT& client, const TPicture& picture)
         const std::u16string& mark = picture.Rows[static_cast<std::size_t>(row)];
         const int width = static_cast<int>(mark.size()) * static_cast<int>(picture.Cell.cx);
         DrawCells(dc, {client.right - width, row * lineHeight + top},
-                  DisplayText(mark, 0, static_cast<int>(mark.size()), FView.Face().MapGlyphs),
+                  DisplayText(mark, 0, static_cast<int>(mark.size()), picture.MapGlyphs),
                   {picture.Cell.cx, FGlyph.cy});
     }
 }

@@ -27,13 +27,16 @@ public:
     void Refresh();
 
 private:
-    // What the ruler shows: the grid's cell, then the texts of its rows (the
-    // two rows of the top ruler; a mark or nothing per grid row on the left).
+    // What the ruler shows: the grid's cell and glyphs, then the texts of its
+    // rows (the two rows of the top ruler; a mark or nothing per grid row on
+    // the left).
     struct TPicture {
         SIZE Cell{};
+        bool MapGlyphs = false;
         std::vector<std::u16string> Rows;
         bool operator==(const TPicture& other) const {
-            return Cell.cx == other.Cell.cx && Cell.cy == other.Cell.cy && Rows == other.Rows;
+            return Cell.cx == other.Cell.cx && Cell.cy == other.Cell.cy &&
+                   MapGlyphs == other.MapGlyphs && Rows == other.Rows;
         }
     };
     TPicture Picture() const;
