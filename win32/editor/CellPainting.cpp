@@ -1,5 +1,6 @@
 #include "editor/CellPainting.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace typ::win {
@@ -7,14 +8,19 @@ namespace typ::win {
 TBufferedPaint::TBufferedPaint(HWND window, int backgroundColor) : FWindow(window) {
     const HDC target = BeginPaint(window, &FPaint);
     GetClientRect(window, &FClient);
+    const RECT& area = FPaint.rcPaint;
     FMemory.Reset(CreateCompatibleDC(target));
-    FBitmap.Reset(CreateCompatibleBitmap(target, FClient.right, FClient.bottom));
+    FBitmap.Reset(CreateCompatibleBitmap(target, std::max(area.right - area.left, 1L),
+                                         std::max(area.bottom - area.top, 1L)));
     FOldBitmap = SelectObject(FMemory.Get(), FBitmap.Get());
-    FillRect(FMemory.Get(), &FClient, GetSysColorBrush(backgroundColor));
+    SetViewportOrgEx(FMemory.Get(), -area.left, -area.top, nullptr);
+    FillRect(FMemory.Get(), &area, GetSysColorBrush(backgroundColor));
 }
 
 TBufferedPaint::~TBufferedPaint() {
-    BitBlt(FPaint.hdc, 0, 0, FClient.right, FClient.bottom, FMemory.Get(), 0, 0, SRCCOPY);
+    const RECT& area = FPaint.rcPaint;
+    BitBlt(FPaint.hdc, area.left, area.top, area.right - area.left, area.bottom - area.top,
+           FMemory.Get(), area.left, area.top, SRCCOPY);
     SelectObject(FMemory.Get(), FOldBitmap);
     EndPaint(FWindow, &FPaint);
 }

@@ -8,7 +8,8 @@
 namespace typ::win {
 
 // Paints a window through an off-screen bitmap, so a repaint never flickers;
-// the bitmap starts filled with a system colour.
+// the bitmap covers the update region's bounds, in the window's coordinates,
+// and starts filled with a system colour.
 class TBufferedPaint {
 public:
     TBufferedPaint(HWND window, int backgroundColor);
@@ -18,6 +19,8 @@ public:
 
     HDC Dc() const { return FMemory.Get(); }
     const RECT& Client() const { return FClient; }
+    // The part to paint: drawing elsewhere is lost.
+    const RECT& Area() const { return FPaint.rcPaint; }
 
 private:
     HWND FWindow;

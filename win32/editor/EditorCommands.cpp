@@ -190,11 +190,16 @@ std::u16string TfrmEditorTYP::TImpl::Caption() const {
 }
 
 // While the grid has the focus, the standard edit commands follow the
-// selection and the clipboard.
+// selection and the clipboard. It runs whenever the queue empties, after
+// every key: the clipboard is asked only when it announced a change.
 void TfrmEditorTYP::TImpl::IdleUpdate() {
     if (View == nullptr)
         return;
-    const TEditMenuState state{Grid.TypeEdition(), DrawingFlag(), TWin32Clipboard::HasText(),
+    if (ClipboardChanged) {
+        ClipboardHasText = TWin32Clipboard::HasText();
+        ClipboardChanged = false;
+    }
+    const TEditMenuState state{Grid.TypeEdition(), DrawingFlag(), ClipboardHasText,
                                Grid.Editor().SelLength()};
     ApplyEnabling(IdleEditEnabling(state, GetFocus() == View->Handle()));
 }

@@ -50,6 +50,7 @@ TfrmEditorTYP::TImpl::~TImpl() {
     CloseSearchDialogs();
     EnableOtherWindows();
     if (Form != nullptr) {
+        RemoveClipboardFormatListener(Form);
         SetMenu(Form, nullptr);
         DestroyWindow(Form);
     }
@@ -69,6 +70,7 @@ void TfrmEditorTYP::TImpl::Create() {
     UiFont.Reset(CreateUiFont());
     Menus = std::make_unique<TMenus>();
     CreateForm();
+    AddClipboardFormatListener(Form);
     Bars = std::make_unique<TCommandBars>(Form, UiFont.Get());
     StatusBar = CreateStatusPanels(Form, UiFont.Get());
     CreateEditorArea();
@@ -148,6 +150,9 @@ LRESULT TfrmEditorTYP::TImpl::Dispatch(UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_CLOSE:
         Close();
+        return 0;
+    case WM_CLIPBOARDUPDATE:
+        ClipboardChanged = true;
         return 0;
     case WM_SETFOCUS:
         if (View != nullptr)

@@ -115,6 +115,9 @@ struct TfrmEditorTYP::TImpl {
     std::vector<HWND> DisabledWindows;
     bool Maximized = false;
     bool Closed = true;
+    // Whether the clipboard holds text, asked again only after it changed.
+    bool ClipboardHasText = false;
+    bool ClipboardChanged = true;
 };
 
 } // namespace typ::win

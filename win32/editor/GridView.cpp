@@ -7,6 +7,8 @@
 #include "platform/WindowProc.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <string>
 
 namespace typ::win {
@@ -20,16 +22,6 @@ void RegisterGridClass(WNDPROC proc) {
     WNDCLASSEXW windowClass = WindowClass(kClassName, proc, IDC_IBEAM);
     windowClass.style = CS_DBLCLKS;
     RegisterOnce(windowClass);
-}
-
-void SetBar(HWND window, int bar, int total, int page, int position) {
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-    info.nMax = std::max(total - 1, 0);
-    info.nPage = static_cast<UINT>(page);
-    info.nPos = position;
-    SetScrollInfo(window, bar, &info, TRUE);
 }
 
 int TrackPosition(HWND window, int bar) {
@@ -156,36 +148,33 @@ int TGridView::VisibleColumns() const {
     return std::max(static_cast<int>(client.right / FCell.cx), 1);
 }
 
-// Only the rows and columns in sight are drawn, whatever the page size.
+// Only the cells in sight that the update region touches are drawn,
+// whatever the page size.
 void TGridView::Paint() {
     TBufferedPaint paint(FHandle, COLOR_WINDOW);
     const HDC dc = paint.Dc();
     const HGDIOBJ oldFont = SelectObject(dc, FFont.Get());
-    const int rows = std::min(VisibleRows() + 1, TotalRows() - FFirstRow);
-    for (int row = 0; row < rows; ++row)
-        PaintRow(dc, FFirstRow + row, row * FCell.cy);
+    const RECT& area = paint.Area();
+    const int first = static_cast<int>(area.top / FCell.cy);
+    const int last = std::min(ShownRowCount(), static_cast<int>((area.bottom - 1) / FCell.cy) + 1);
+    // A cell more on either side, for a neighbour's ink reaching into the area.
+    const TRange columns{static_cast<int>(area.left / FCell.cx) - 1,
+                         static_cast<int>((area.right + FCell.cx - 1) / FCell.cx) + 1};
+    for (int row = first; row < last; ++row)
+        PaintRow(dc, ShownRow(FFirstRow + row), row * FCell.cy, columns);
     SelectObject(dc, oldFont);
 }
 
-// A wrapped row shows its own stretch of its line from the left edge.
-void TGridView::PaintRow(HDC dc, int row, int y) {
-    if (!FWordWrap) {
-        PaintLine(dc, row, y, FFirstColumn, VisibleColumns() + 1);
-        return;
-    }
-    const TCell start = FWrap.CellOf({row, 0});
-    PaintLine(dc, start.Line, y, start.Column, FWrap.Width());
-}
-
-void TGridView::PaintLine(HDC dc, int line, int y, int firstColumn, int columns) {
-    const TMemo& memo = FGrid.Editor();
-    const std::u16string text = DisplayText(memo.Line(line), firstColumn, columns, FFace.MapGlyphs);
-    const int length = static_cast<int>(text.size());
-    const TRange selected = SelectedColumns(memo, line);
-    const int selStart = std::clamp(selected.Start - firstColumn, 0, length);
-    const int selEnd = std::clamp(selected.End - firstColumn, selStart, length);
-    const std::u16string_view view = text;
+void TGridView::PaintRow(HDC dc, const TShownRow& row, int y, TRange columns) {
+    const int length = static_cast<int>(row.Text.size());
+    const int selStart = row.Selected.Start;
+    const int selEnd = row.Selected.End;
+    const std::u16string_view view = row.Text;
     const auto draw = [&](int first, int last, int textColor, int backColor) {
+        first = std::max(first, columns.Start);
+        last = std::min(last, columns.End);
+        if (first >= last)
+            return;
         SetTextColor(dc, GetSysColor(textColor));
         SetBkColor(dc, GetSysColor(backColor));
         DrawCells(
@@ -198,11 +187,60 @@ void TGridView::PaintLine(HDC dc, int line, int y, int firstColumn, int columns)
     draw(selEnd, length, COLOR_WINDOWTEXT, COLOR_WINDOW);
 }
 
+// A wrapped row shows its own stretch of its line from the left edge.
+TShownRow TGridView::ShownRow(int row) const {
+    const TMemo& memo = FGrid.Editor();
+    const TCell start = FWordWrap ? FWrap.CellOf({row, 0}) : TCell{row, FFirstColumn};
+    const int count = FWordWrap ? FWrap.Width() : VisibleColumns() + 1;
+    return ShownRowOf(memo.Line(start.Line), start.Column, count, SelectedColumns(memo, start.Line),
+                      FFace.MapGlyphs);
+}
+
+int TGridView::ShownRowCount() const {
+    return std::max(std::min(VisibleRows() + 1, TotalRows() - FFirstRow), 0);
+}
+
+void TGridView::InvalidateAll() {
+    InvalidateRect(FHandle, nullptr, FALSE);
+    FShown.clear();
+    for (int row = 0; row < ShownRowCount(); ++row)
+        FShown.push_back(ShownRow(FFirstRow + row));
+    FShownFirstRow = FFirstRow;
+    FShownFirstColumn = FFirstColumn;
+}
+
+// Rows past the text show nothing.
+void TGridView::InvalidateChanged() {
+    if (FShownFirstRow != FFirstRow || FShownFirstColumn != FFirstColumn) {
+        InvalidateAll();
+        return;
+    }
+    const int count = ShownRowCount();
+    const auto rows = std::max(static_cast<std::size_t>(count), FShown.size());
+    FShown.resize(rows);
+    for (std::size_t row = 0; row < rows; ++row) {
+        TShownRow now = static_cast<int>(row) < count ? ShownRow(FFirstRow + static_cast<int>(row))
+                                                      : TShownRow{};
+        InvalidateCells(static_cast<int>(row), ChangedColumns(FShown[row], now));
+        FShown[row] = std::move(now);
+    }
+    FShown.resize(static_cast<std::size_t>(count));
+}
+
+// A cell more on either side, for a glyph's ink reaching into its neighbour.
+void TGridView::InvalidateCells(int row, TRange columns) {
+    if (columns.Start == columns.End)
+        return;
+    const RECT cells{(columns.Start - 1) * FCell.cx, row * FCell.cy, (columns.End + 1) * FCell.cx,
+                     (row + 1) * FCell.cy};
+    InvalidateRect(FHandle, &cells, FALSE);
+}
+
 void TGridView::Resized() {
     Rewrap();
     ScrollTo(FFirstRow, FFirstColumn);
     UpdateScrollBars();
-    InvalidateRect(FHandle, nullptr, FALSE);
+    InvalidateAll();
 }
 
 // The rows follow the text and the width, the top line staying on top and the
@@ -234,6 +272,7 @@ void TGridView::SetWordWrap(bool on) {
         FWrap.Build(FGrid.Editor(), VisibleColumns());
     FFirstRow = on ? FWrap.FirstRow(topLine) : topLine;
     ShowScrollBar(FHandle, SB_HORZ, on ? FALSE : TRUE);
+    FBars[0] = {};
     Resized();
     PlaceCaret();
     if (OnScroll)
@@ -254,7 +293,7 @@ void TGridView::SetFont(const TEditorFace& face, int pixels) {
     FFont.Reset(font);
     FFace = face;
     PageSizeChanged();
-    InvalidateRect(FHandle, nullptr, FALSE);
+    InvalidateAll();
     if (OnScroll)
         OnScroll();
 }
@@ -277,7 +316,7 @@ void TGridView::TextChanged() {
     Rewrap();
     ScrollTo(FFirstRow, FFirstColumn);
     UpdateScrollBars();
-    InvalidateRect(FHandle, nullptr, FALSE);
+    InvalidateChanged();
 }
 
 void TGridView::CaretMoved() {
@@ -286,7 +325,7 @@ void TGridView::CaretMoved() {
              ScrolledToShow(FFirstColumn, VisibleColumns(), caret.Column));
     UpdateScrollBars();
     PlaceCaret();
-    InvalidateRect(FHandle, nullptr, FALSE);
+    InvalidateChanged();
 }
 
 // The caret may rest one column past the page width.
@@ -314,21 +353,64 @@ void TGridView::ScrollTo(int firstRow, int firstColumn) {
     firstColumn = FWordWrap ? 0 : ClampedScroll(firstColumn, VisibleColumns(), TotalColumns());
     if (firstRow == FFirstRow && firstColumn == FFirstColumn)
         return;
+    if (firstColumn == FFirstColumn)
+        ShiftRows(firstRow - FFirstRow);
     FFirstRow = firstRow;
     FFirstColumn = firstColumn;
     UpdateScrollBars();
     PlaceCaret();
-    InvalidateRect(FHandle, nullptr, FALSE);
+    InvalidateChanged();
     if (OnScroll)
         OnScroll();
+}
+
+// A scroll by fewer rows than are in sight moves the pixels already shown
+// and leaves only the rows coming into sight to paint. What is pending is
+// painted first, so that it moves with the rest.
+void TGridView::ShiftRows(int rows) {
+    if (rows == 0 || std::abs(rows) >= VisibleRows() || FShownFirstRow != FFirstRow ||
+        FShownFirstColumn != FFirstColumn)
+        return;
+    UpdateWindow(FHandle);
+    HideCaret(FHandle);
+    ScrollWindowEx(FHandle, 0, -rows * FCell.cy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE);
+    ShowCaret(FHandle);
+    // The caret may have moved with the pixels.
+    FCaretAt = {INT_MIN, INT_MIN};
+    const auto count = static_cast<std::ptrdiff_t>(
+        std::min<std::size_t>(static_cast<std::size_t>(std::abs(rows)), FShown.size()));
+    if (rows > 0) {
+        FShown.erase(FShown.begin(), FShown.begin() + count);
+        FShown.resize(FShown.size() + static_cast<std::size_t>(count));
+    } else {
+        FShown.insert(FShown.begin(), static_cast<std::size_t>(count), TShownRow{});
+        FShown.resize(FShown.size() - static_cast<std::size_t>(count));
+    }
+    FShownFirstRow += rows;
 }
 
 // Setting the horizontal bar would show it again, so it is left alone while
 // word wrap hides it.
 void TGridView::UpdateScrollBars() {
-    SetBar(FHandle, SB_VERT, TotalRows(), VisibleRows(), FFirstRow);
+    SetBar(SB_VERT, TotalRows(), VisibleRows(), FFirstRow);
     if (!FWordWrap)
-        SetBar(FHandle, SB_HORZ, TotalColumns(), VisibleColumns(), FFirstColumn);
+        SetBar(SB_HORZ, TotalColumns(), VisibleColumns(), FFirstColumn);
+}
+
+// Only a change is set: setting a bar redraws it at once.
+void TGridView::SetBar(int bar, int total, int page, int position) {
+    TBarState& shown = FBars[bar == SB_VERT ? 1 : 0];
+    const TBarState wanted{total, page, position};
+    if (wanted == shown)
+        return;
+    shown = wanted;
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    info.nMax = std::max(total - 1, 0);
+    info.nPage = static_cast<UINT>(page);
+    info.nPos = position;
+    SetScrollInfo(FHandle, bar, &info, TRUE);
 }
 
 void TGridView::Scrolled(int bar, int code) {
@@ -357,9 +439,14 @@ void TGridView::PlaceCaret() {
         CreateCaret(FHandle, nullptr, width, FCell.cy);
         ShowCaret(FHandle);
         FCaretWidth = width;
+        FCaretAt = {INT_MIN, INT_MIN};
     }
     const TRowCell caret = CaretPlace();
-    SetCaretPos((caret.Column - FFirstColumn) * FCell.cx, (caret.Row - FFirstRow) * FCell.cy);
+    const POINT at{(caret.Column - FFirstColumn) * FCell.cx, (caret.Row - FFirstRow) * FCell.cy};
+    if (at.x == FCaretAt.x && at.y == FCaretAt.y)
+        return;
+    SetCaretPos(at.x, at.y);
+    FCaretAt = at;
 }
 
 void TGridView::FocusGained() {

@@ -2,12 +2,15 @@
 
 #include "editor/EditorFace.h"
 #include "editor/GridEditor.h"
+#include "editor/ShownRow.h"
 #include "editor/WordWrap.h"
 #include "platform/HandleOwners.h"
 
 #include <windows.h>
+#include <array>
 #include <bitset>
 #include <functional>
+#include <vector>
 
 namespace typ::win {
 
@@ -65,8 +68,16 @@ private:
     int VisibleRows() const;
     int VisibleColumns() const;
     void Paint();
-    void PaintRow(HDC dc, int row, int y);
-    void PaintLine(HDC dc, int line, int y, int firstColumn, int columns);
+    // The row's cells within `columns`.
+    void PaintRow(HDC dc, const TShownRow& row, int y, TRange columns);
+    // What a row shows now; the rows drawn from the first visible one.
+    TShownRow ShownRow(int row) const;
+    int ShownRowCount() const;
+    // Repaint everything (scrolling, size, font) or only the cells whose
+    // look differs from what was last shown (typing, caret moves).
+    void InvalidateAll();
+    void InvalidateChanged();
+    void InvalidateCells(int row, TRange columns);
     void Resized();
     void Rewrap();
     int TopLine() const;
@@ -75,7 +86,9 @@ private:
     TRowCell CaretPlace() const;
     TCell CellAt(TRowCell place) const;
     void ScrollTo(int firstRow, int firstColumn);
+    void ShiftRows(int rows);
     void UpdateScrollBars();
+    void SetBar(int bar, int total, int page, int position);
     void Scrolled(int bar, int code);
     void Wheel(int delta);
     void PlaceCaret();
@@ -106,6 +119,20 @@ private:
     bool FWordWrap = false;
     TWordWrap FWrap;
     int FCaretWidth = 0;
+    POINT FCaretAt{};
+    // What the window shows or will show once painted, from FShownFirstRow
+    // and FShownFirstColumn.
+    std::vector<TShownRow> FShown;
+    int FShownFirstRow = -1;
+    int FShownFirstColumn = -1;
+    // The scroll bars as last set (horizontal, vertical): setting one redraws it.
+    struct TBarState {
+        int Total = -1;
+        int Page = -1;
+        int Position = -1;
+        bool operator==(const TBarState&) const = default;
+    };
+    std::array<TBarState, 2> FBars{};
     int FWheelDelta = 0;
     int FDragAnchor = 0;
     bool FDragging = false;

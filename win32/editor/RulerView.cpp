@@ -39,8 +39,35 @@ TRulerView::~TRulerView() {
         DestroyWindow(FHandle);
 }
 
-void TRulerView::Refresh() const {
+void TRulerView::Refresh() {
+    if (Picture() == FShown)
+        return;
     InvalidateRect(FHandle, nullptr, FALSE);
+}
+
+// Two rows: the column numbers, then a mark every fifth column. With word
+// wrap on, the columns of a row. On the left, one mark per page line, level
+// with the line's first row.
+TRulerView::TPicture TRulerView::Picture() const {
+    RECT client;
+    GetClientRect(FHandle, &client);
+    TPicture picture{{FView.CharWidth(), FView.CharHeight()}, FView.Face().MapGlyphs, {}};
+    if (FKind == TRulerKind::Horizontal) {
+        const int fit = static_cast<int>(client.right) / FView.CharWidth() + 1;
+        const int count = FView.WordWrap() ? std::min(fit, FView.WrapWidth()) : fit;
+        for (int row = 0; row < 2; ++row) {
+            picture.Rows.push_back(
+                BuildHorizontalRuler(row, FGrid.AnchoPagina(), FView.FirstColumn(), count));
+        }
+        return picture;
+    }
+    const int rows = static_cast<int>(client.bottom) / FView.CharHeight() + 1;
+    for (int row = 0; row < rows; ++row) {
+        const int line = FView.LineStartingAt(FView.FirstRow() + row);
+        const bool marked = line >= 0 && line < FGrid.AltoPagina();
+        picture.Rows.emplace_back(marked ? VerticalRulerLine(line + 1) : std::u16string_view());
+    }
+    return picture;
 }
 
 LRESULT TRulerView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -55,48 +82,39 @@ LRESULT TRulerView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void TRulerView::Paint() const {
+void TRulerView::Paint() {
+    FShown = Picture();
     TBufferedPaint paint(FHandle, COLOR_BTNFACE);
     const HDC dc = paint.Dc();
     const HGDIOBJ oldFont = SelectObject(dc, FFont.Get());
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     if (FKind == TRulerKind::Horizontal)
-        PaintColumns(dc, paint.Client());
+        PaintColumns(dc, paint.Client(), FShown);
     else
-        PaintLines(dc, paint.Client());
+        PaintLines(dc, paint.Client(), FShown);
     SelectObject(dc, oldFont);
 }
 
-// Two rows: the column numbers, then a mark every fifth column. With word
-// wrap on, the columns of a row.
-void TRulerView::PaintColumns(HDC dc, const RECT& client) const {
-    const int first = FView.FirstColumn();
-    const int fit = static_cast<int>(client.right) / FView.CharWidth() + 1;
-    const int count = FView.WordWrap() ? std::min(fit, FView.WrapWidth()) : fit;
+void TRulerView::PaintColumns(HDC dc, const RECT& client, const TPicture& picture) const {
     const LONG rowHeight = std::max(client.bottom / 2, FGlyph.cy);
-    for (int row = 0; row < 2; ++row) {
-        const std::u16string text = BuildHorizontalRuler(row, FGrid.AnchoPagina(), first, count);
+    for (int row = 0; row < static_cast<int>(picture.Rows.size()); ++row) {
+        const std::u16string& text = picture.Rows[static_cast<std::size_t>(row)];
         DrawCells(dc, {0, row * rowHeight},
-                  DisplayText(text, 0, static_cast<int>(text.size()), FView.Face().MapGlyphs),
-                  {FView.CharWidth(), rowHeight});
+                  DisplayText(text, 0, static_cast<int>(text.size()), picture.MapGlyphs),
+                  {picture.Cell.cx, rowHeight});
     }
 }
 
-// One mark per page line, level with the line's first row, against the grid.
-void TRulerView::PaintLines(HDC dc, const RECT& client) const {
-    const int lineHeight = FView.CharHeight();
-    const int rows = static_cast<int>(client.bottom) / lineHeight + 1;
+void TRulerView::PaintLines(HDC dc, const RECT& client, const TPicture& picture) const {
+    const int lineHeight = static_cast<int>(picture.Cell.cy);
     const int top = (lineHeight - static_cast<int>(FGlyph.cy)) / 2;
-    for (int row = 0; row < rows; ++row) {
-        const int line = FView.LineStartingAt(FView.FirstRow() + row);
-        if (line < 0 || line >= FGrid.AltoPagina())
-            continue;
-        const std::u16string_view mark = VerticalRulerLine(line + 1);
-        const int width = static_cast<int>(mark.size()) * FView.CharWidth();
+    for (int row = 0; row < static_cast<int>(picture.Rows.size()); ++row) {
+        const std::u16string& mark = picture.Rows[static_cast<std::size_t>(row)];
+        const int width = static_cast<int>(mark.size()) * static_cast<int>(picture.Cell.cx);
         DrawCells(dc, {client.right - width, row * lineHeight + top},
-                  DisplayText(mark, 0, static_cast<int>(mark.size()), FView.Face().MapGlyphs),
-                  {FView.CharWidth(), FGlyph.cy});
+                  DisplayText(mark, 0, static_cast<int>(mark.size()), picture.MapGlyphs),
+                  {picture.Cell.cx, FGlyph.cy});
     }
 }
 

@@ -3,6 +3,8 @@
 #include "editor/GridView.h"
 
 #include <windows.h>
+#include <string>
+#include <vector>
 
 namespace typ::win {
 
@@ -21,12 +23,26 @@ public:
     HWND Handle() const { return FHandle; }
     // The window's messages, through WindowProc.
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-    void Refresh() const;
+    // Repaints when what the ruler shows changed.
+    void Refresh();
 
 private:
-    void Paint() const;
-    void PaintColumns(HDC dc, const RECT& client) const;
-    void PaintLines(HDC dc, const RECT& client) const;
+    // What the ruler shows: the grid's cell and glyphs, then the texts of its
+    // rows (the two rows of the top ruler; a mark or nothing per grid row on
+    // the left).
+    struct TPicture {
+        SIZE Cell{};
+        bool MapGlyphs = false;
+        std::vector<std::u16string> Rows;
+        bool operator==(const TPicture& other) const {
+            return Cell.cx == other.Cell.cx && Cell.cy == other.Cell.cy &&
+                   MapGlyphs == other.MapGlyphs && Rows == other.Rows;
+        }
+    };
+    TPicture Picture() const;
+    void Paint();
+    void PaintColumns(HDC dc, const RECT& client, const TPicture& picture) const;
+    void PaintLines(HDC dc, const RECT& client, const TPicture& picture) const;
 
     TRulerKind FKind;
     const TGridView& FView;
@@ -34,6 +50,7 @@ private:
     TOwnedFont FFont;
     SIZE FGlyph{};
     HWND FHandle = nullptr;
+    TPicture FShown;
 };
 
 } // namespace typ::win
