@@ -48,6 +48,14 @@ std::string FileKey(const std::string& text) {
     return key;
 }
 
+// "{n}", the place of the shape's n-th argument.
+std::string Placeholder(std::size_t n) {
+    std::string text(1, '{');
+    text += std::to_string(n);
+    text += '}';
+    return text;
+}
+
 std::string Number(double value) {
     std::ostringstream out;
     out << value;
@@ -127,12 +135,12 @@ TRaster TSourceRenderer::Shape(const std::string& aSource, int aWidth, int aHeig
     SubstituteMeasures(svg, aWidth, aHeight);
     const std::size_t given = parts.size() - used;
     for (std::size_t i = 1; i <= 9; ++i)
-        if (i > given && svg.find("{" + std::to_string(i) + "}") != std::string::npos)
+        if (i > given && svg.find(Placeholder(i)) != std::string::npos)
             throw std::runtime_error("shape '" + aSource + "' lacks an argument");
     if (given > 0)
         ReplaceAll(svg, "{initial}", parts[used].substr(0, 1));
     for (std::size_t i = used; i < parts.size(); ++i)
-        ReplaceAll(svg, "{" + std::to_string(i - used + 1) + "}", parts[i]);
+        ReplaceAll(svg, Placeholder(i - used + 1), parts[i]);
     return RenderSvg(svg, "shape_" + FileKey(aSource), aWidth, aHeight);
 }
 
