@@ -68,4 +68,8 @@ public:
     virtual std::unique_ptr<TImageListObject> NewImageList(int aCellWidth, int aCellHeight) = 0;
 };
 
+// The platform's picture objects, defined by the platform layer (the Windows
+// image lists); a test program defines its own.
+TPictureSource& PlatformPictureSource();
+
 } // namespace typ

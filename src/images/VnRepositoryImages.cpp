@@ -8,7 +8,8 @@
 namespace typ {
 namespace {
 
-TVnRepositoryImages* gSharedRepository = nullptr;
+// Made when the program starts, freed with its modules when it ends.
+TVnRepositoryImages gSharedRepositoryImages(PlatformPictureSource());
 
 // The entry carries the value's name; a cast integer beyond the enumeration has
 // none, and its number tells more than an empty message.
@@ -138,13 +139,7 @@ void TVnRepositoryImages::ReplaceImageListBitmap(TImageEnum aImageEnum, TImageSi
 }
 
 TVnRepositoryImages& SharedRepositoryImages() {
-    if (gSharedRepository == nullptr)
-        throw E_VnRepositoryImages_Exception("SharedRepositoryImages no creado");
-    return *gSharedRepository;
-}
-
-void InstallSharedRepositoryImages(TVnRepositoryImages* aRepository) {
-    gSharedRepository = aRepository;
+    return gSharedRepositoryImages;
 }
 
 } // namespace typ

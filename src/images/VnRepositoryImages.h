@@ -64,9 +64,8 @@ private:
     std::map<const TImageModule*, std::unique_ptr<TDmImages>> FDataModules;
 };
 
-// The process-wide repository. The platform layer installs it at process start
-// and removes it at the end; without one this raises E_VnRepositoryImages_Exception.
+// The process-wide repository over the platform's pictures, created at process
+// start and destroyed at its end.
 TVnRepositoryImages& SharedRepositoryImages();
-void InstallSharedRepositoryImages(TVnRepositoryImages* aRepository);
 
 } // namespace typ

@@ -115,10 +115,18 @@ public:
     }
 };
 
+TFakePictureSource& FakeSource() {
+    static TFakePictureSource source;
+    return source;
+}
+
 class ImageRepositoryTest : public ::testing::Test {
 protected:
-    ImageRepositoryTest() { InstallSharedRepositoryImages(&FShared); }
-    ~ImageRepositoryTest() override { InstallSharedRepositoryImages(nullptr); }
+    ImageRepositoryTest() {
+        FSource.ColorDepth = 32;
+        FSource.Missing.clear();
+        FSource.Loaded.clear();
+    }
 
     // The messages of the log's error entries.
     std::vector<std::string> ErrorEntries() const {
@@ -132,11 +140,12 @@ protected:
     }
 
     test::TAppDataSandbox FSandbox;
-    TFakePictureSource FSource;
-    TVnRepositoryImages FShared{FSource};
+    TFakePictureSource& FSource = FakeSource();
+    TVnRepositoryImages FRepository{FSource};
 };
 
 TEST_F(ImageRepositoryTest, ModulesAreCreatedOnFirstUseReusedAndFreedWithTheRepository) {
+    const int liveBefore = FSource.LiveModules;
     { TVnRepositoryImages untouched(FSource); }
     EXPECT_TRUE(FSource.Loaded.empty());
     {
@@ -151,26 +160,26 @@ TEST_F(ImageRepositoryTest, ModulesAreCreatedOnFirstUseReusedAndFreedWithTheRepo
         repository.GetBitmap(ieMathReferenciaGrafico, bitmap, is16p);
         EXPECT_EQ(&repository.GetDataModule(ieActPaint), &repository.GetDataModule(ieActHelp));
         EXPECT_EQ(repository.ModuleCount(), 3u);
-        EXPECT_EQ(FSource.LiveModules, 3);
+        EXPECT_EQ(FSource.LiveModules, liveBefore + 3);
     }
     EXPECT_EQ(FSource.Loaded,
               (std::vector<std::string_view>{"TDmImagesAct", "TDmImagesNav", "TDmImagesMath"}));
-    EXPECT_EQ(FSource.LiveModules, 0);
+    EXPECT_EQ(FSource.LiveModules, liveBefore);
     EXPECT_TRUE(ErrorEntries().empty());
 }
 
 TEST_F(ImageRepositoryTest, AnUnservedValueLogsOneErrorAndGetsTheSubstitute) {
     TFakeBitmap bitmap;
-    FShared.GetBitmap(ieNone, bitmap, is32p);
+    FRepository.GetBitmap(ieNone, bitmap, is32p);
     EXPECT_EQ(bitmap.Picture, "TDmImagesProduct_16_Bmp#2");
     TFakeIcon icon;
-    FShared.GetIcon(ieActHabilitarPrecio, icon, is32p);
+    FRepository.GetIcon(ieActHabilitarPrecio, icon, is32p);
     EXPECT_EQ(icon.Picture, "TDmImagesProduct_32_Png#2");
     // A cast integer beyond the enumeration, and a module whose resources are missing.
-    FShared.GetBitmap(static_cast<TImageEnum>(4000), bitmap, is16p);
+    FRepository.GetBitmap(static_cast<TImageEnum>(4000), bitmap, is16p);
     FSource.Missing = {"TDmImagesDialog"};
     bitmap.Picture.clear();
-    FShared.GetBitmap(ieDialogError, bitmap, is32p);
+    FRepository.GetBitmap(ieDialogError, bitmap, is32p);
     EXPECT_EQ(bitmap.Picture, "TDmImagesProduct_16_Bmp#2");
     EXPECT_EQ(ErrorEntries(), (std::vector<std::string>{"ieNone", "ieActHabilitarPrecio", "4000",
                                                         "ieDialogError"}));
@@ -180,12 +189,12 @@ TEST_F(ImageRepositoryTest, ASubstituteThatFailsInTurnEndsAfterOneTry) {
     FSource.Missing = {"TDmImagesProduct"};
     TFakeBitmap bitmap;
     bitmap.Picture = "before";
-    FShared.GetBitmap(ieNone, bitmap, is16p);
+    FRepository.GetBitmap(ieNone, bitmap, is16p);
     EXPECT_EQ(bitmap.Picture, "before");
     TFakeIcon icon;
     // A size outside the five fails for the value and for the substitute alike.
     FSource.Missing.clear();
-    FShared.GetIcon(ieActSave, icon, static_cast<TImageSize>(7));
+    FRepository.GetIcon(ieActSave, icon, static_cast<TImageSize>(7));
     EXPECT_EQ(icon.Picture, "(new)");
     EXPECT_EQ(ErrorEntries(), (std::vector<std::string>{"ieNone", "ieProductoQuenda", "ieActSave",
                                                         "ieProductoQuenda"}));
@@ -194,19 +203,19 @@ TEST_F(ImageRepositoryTest, ASubstituteThatFailsInTurnEndsAfterOneTry) {
 TEST_F(ImageRepositoryTest, AListTheModuleDoesNotOfferIsAnErrorOfItsOwnPassedOn) {
     TFakeBitmap bitmap;
     TFakeIcon icon;
-    EXPECT_THROW(FShared.GetBitmap(ieActSave, bitmap, is48p), EAbstractError);
-    EXPECT_THROW(FShared.GetIcon(ieControlTextBox, icon, isBig), EAbstractError);
-    FShared.GetBitmap(ieControlComboBox, bitmap, isBig);
+    EXPECT_THROW(FRepository.GetBitmap(ieActSave, bitmap, is48p), EAbstractError);
+    EXPECT_THROW(FRepository.GetIcon(ieControlTextBox, icon, isBig), EAbstractError);
+    FRepository.GetBitmap(ieControlComboBox, bitmap, isBig);
     EXPECT_EQ(bitmap.Picture, "TDmImagesControl_Big_Bmp#5");
     // The logos: one picture each whatever the size, never an icon.
-    FShared.GetBitmap(ieLogoZorval, bitmap, is11p);
+    FRepository.GetBitmap(ieLogoZorval, bitmap, is11p);
     EXPECT_EQ(bitmap.Picture, "TDmImagesLogo_ImgLogoZorval#0");
-    FShared.GetDataModule(ieLogoQuenda).GetBitmap(ieActSave, is16p, bitmap);
+    FRepository.GetDataModule(ieLogoQuenda).GetBitmap(ieActSave, is16p, bitmap);
     EXPECT_EQ(bitmap.Picture, "TDmImagesLogo_ImgLogoZorval#0");
-    EXPECT_THROW(FShared.GetIcon(ieLogoOrvik, icon, is16p), EAbstractError);
-    EXPECT_THROW(FShared.GetDataModule(ieLogoOrvik).IndexOf(ieLogoOrvik), EAbstractError);
-    EXPECT_THROW(FShared.GetDataModule(ieWizAct).ImgList11Bmp(), EAbstractError);
-    EXPECT_EQ(FShared.GetDataModule(ieToolbarMenuTablero).ImgList16Png().Count(), 5);
+    EXPECT_THROW(FRepository.GetIcon(ieLogoOrvik, icon, is16p), EAbstractError);
+    EXPECT_THROW(FRepository.GetDataModule(ieLogoOrvik).IndexOf(ieLogoOrvik), EAbstractError);
+    EXPECT_THROW(FRepository.GetDataModule(ieWizAct).ImgList11Bmp(), EAbstractError);
+    EXPECT_EQ(FRepository.GetDataModule(ieToolbarMenuTablero).ImgList16Png().Count(), 5);
     EXPECT_TRUE(ErrorEntries().empty());
 }
 
@@ -214,24 +223,24 @@ TEST_F(ImageRepositoryTest, PositionsBeyondAListAndSizesOutsideTheFive) {
     TFakeBitmap bitmap;
     TFakeIcon icon;
     bitmap.Picture = "before";
-    FShared.GetBitmap(ieActCut, bitmap, is11p);
+    FRepository.GetBitmap(ieActCut, bitmap, is11p);
     EXPECT_EQ(bitmap.Picture, "before");
-    FShared.GetBitmap(ieActMantenerDatos, bitmap, is11p);
+    FRepository.GetBitmap(ieActMantenerDatos, bitmap, is11p);
     EXPECT_EQ(bitmap.Picture, "TDmImagesAct_11_Bmp#0");
-    const TDmImages& ventas = FShared.GetDataModule(ieVentasArticulos);
+    const TDmImages& ventas = FRepository.GetDataModule(ieVentasArticulos);
     for (const TImageEnum value : ventas.ModuleClass().Pictures) {
         const int position = ventas.IndexOf(value);
         bitmap.Picture = "before";
         icon.Picture = "before";
-        FShared.GetBitmap(value, bitmap, is32p);
-        FShared.GetIcon(value, icon, is32p);
+        FRepository.GetBitmap(value, bitmap, is32p);
+        FRepository.GetIcon(value, icon, is32p);
         const std::string expected = "TDmImagesVentas_32_";
         EXPECT_EQ(bitmap.Picture,
                   position < 15 ? expected + "Bmp#" + std::to_string(position) : "before");
         EXPECT_EQ(icon.Picture, position < 15 ? expected + "Png#" + std::to_string(position) : "");
     }
-    FShared.GetBitmap(ieActSave, bitmap, static_cast<TImageSize>(5));
-    FShared.GetBitmap(ieActSave, bitmap, static_cast<TImageSize>(255));
+    FRepository.GetBitmap(ieActSave, bitmap, static_cast<TImageSize>(5));
+    FRepository.GetBitmap(ieActSave, bitmap, static_cast<TImageSize>(255));
     EXPECT_EQ(bitmap.Picture, "before");
     try {
         ventas.GetIcon(ieVentasArticulos, static_cast<TImageSize>(5), icon);
@@ -240,7 +249,7 @@ TEST_F(ImageRepositoryTest, PositionsBeyondAListAndSizesOutsideTheFive) {
         EXPECT_STREQ(error.what(), "TDmImages.GetIcon");
     }
     // The empty module answers position 0 for any value.
-    FShared.GetDataModule(ieEmpty).GetBitmap(ieAlignRight, is48p, bitmap);
+    FRepository.GetDataModule(ieEmpty).GetBitmap(ieAlignRight, is48p, bitmap);
     EXPECT_EQ(bitmap.Picture, "TDmImagesEmpty_48_Bmp#0");
     EXPECT_TRUE(ErrorEntries().empty());
 }
@@ -265,18 +274,18 @@ TEST_F(ImageRepositoryTest, IconsUseTheAlphaListsOnlyOnAThirtyTwoBitScreenOfANon
     repository.GetIcon(ieActSave, icon, is16p);
     EXPECT_EQ(icon.Picture, "TDmImagesAct_16_Bmp#16");
     const bool alpha = UsesAlphaPictures(32, GetWindowsVersion());
-    FShared.GetIcon(ieActSave, icon, is16p);
+    FRepository.GetIcon(ieActSave, icon, is16p);
     EXPECT_EQ(icon.Picture, alpha ? "TDmImagesAct_16_Png#16" : "TDmImagesAct_16_Bmp#16");
 }
 
 TEST_F(ImageRepositoryTest, CreatedObjectsHaveTheSizesEdgeAndAnEmptyStartWhenBig) {
-    const auto bitmap = FShared.CreateBitmap(ieActSave, is16p);
+    const auto bitmap = FRepository.CreateBitmap(ieActSave, is16p);
     EXPECT_EQ(static_cast<const TFakeBitmap&>(*bitmap).CreatedWidth, 16);
     EXPECT_EQ(static_cast<const TFakeBitmap&>(*bitmap).Picture, "TDmImagesAct_16_Bmp#16");
-    const auto big = FShared.CreateBitmap(ieWizConfig, isBig);
+    const auto big = FRepository.CreateBitmap(ieWizConfig, isBig);
     EXPECT_EQ(static_cast<const TFakeBitmap&>(*big).CreatedWidth, 0);
     EXPECT_EQ(static_cast<const TFakeBitmap&>(*big).Picture, "TDmImagesWizard_Big_Bmp#5");
-    const auto icon = FShared.CreateIcon(ieNavFirst, is32p);
+    const auto icon = FRepository.CreateIcon(ieNavFirst, is32p);
     EXPECT_EQ(FSource.LastNewEdge, 32);
     EXPECT_EQ(static_cast<const TFakeIcon&>(*icon).Picture, "TDmImagesNav_32_Png#9");
     EXPECT_EQ(TVnRepositoryImages::IconColor(), (TRgb{89, 122, 164}));
@@ -295,18 +304,21 @@ TEST_F(ImageRepositoryTest, ImageListsAreFilledThroughTheSharedRepository) {
               (std::vector<std::string>{"icon TDmImagesAct_32_Png#10",
                                         "TDmImagesAct_16_Bmp#7 mask mono TDmImagesAct_16_Bmp#7"}));
     EXPECT_EQ(other.ModuleCount(), 0u);
-    EXPECT_EQ(FShared.ModuleCount(), 2u);
+    EXPECT_EQ(&SharedRepositoryImages().GetDataModule(ieActSave).ModuleClass(),
+              &DataModuleClass(ieActSave));
+    EXPECT_GE(SharedRepositoryImages().ModuleCount(), 2u);
 
     const auto statusBar = other.ImgStatusBar();
     EXPECT_EQ(static_cast<const TFakeImageList&>(*statusBar).Entries,
               (std::vector<std::string>{
                   "icon TDmImagesStatusBar_16_Png#2", "icon TDmImagesStatusBar_16_Png#0",
                   "icon TDmImagesStatusBar_16_Png#3", "icon TDmImagesStatusBar_16_Png#1"}));
-
-    InstallSharedRepositoryImages(nullptr);
-    EXPECT_THROW(other.AddBmpToImageList(ieActSave, is16p, *toolBar),
-                 E_VnRepositoryImages_Exception);
 }
 
 } // namespace
+
+TPictureSource& PlatformPictureSource() {
+    return FakeSource();
+}
+
 } // namespace typ
