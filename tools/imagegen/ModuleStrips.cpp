@@ -43,7 +43,7 @@ TStrip ListStrip(const TImageModule& module, const TImageListSpec& list,
 }
 
 TStrip EditorStrip(const std::map<std::string, TPictureRecipe, std::less<>>& table, TSourceRenderer& renderer) {
-    TStrip strip{"TFrmEditorTYP_ImportExport_16_Bmp", {}, {}};
+    TStrip strip{"TFrmEditorTYP_16_Bmp", {}, {}};
     for (const char* name : kEditorPictures) {
         TRaster cell = renderer.Picture(RecipeOf(table, name), 16, 16);
         FlattenForMask(cell);
