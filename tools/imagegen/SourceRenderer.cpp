@@ -37,14 +37,17 @@ std::vector<std::string> SplitArgs(const std::string& shape) {
 }
 
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
 }
 
 // A name fit for a file: letters and digits kept, everything else an underscore.
 std::string FileKey(const std::string& text) {
     std::string key = text;
-    std::replace_if(key.begin(), key.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    std::replace_if(
+        key.begin(), key.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); },
+        '_');
     return key;
 }
 
@@ -104,7 +107,8 @@ TRaster TSourceRenderer::Source(const std::string& aSource, int aWidth, int aHei
     const std::string key = aSource + "@" + std::to_string(aWidth) + "x" + std::to_string(aHeight);
     if (const auto found = FRendered.find(key); found != FRendered.end())
         return found->second;
-    TRaster raster = aSource.starts_with('@') ? Shape(aSource.substr(1), aWidth, aHeight) : Icon(aSource, aWidth);
+    TRaster raster = aSource.starts_with('@') ? Shape(aSource.substr(1), aWidth, aHeight)
+                                              : Icon(aSource, aWidth);
     FRendered.emplace(key, raster);
     return raster;
 }
@@ -125,7 +129,8 @@ TRaster TSourceRenderer::Shape(const std::string& aSource, int aWidth, int aHeig
     // "@chart:line" is chart-line.svg when that exists, else chart.svg with {1} = line.
     std::size_t used = 1;
     std::filesystem::path file = FPaths.Shapes / (parts[0] + ".svg");
-    if (parts.size() > 1 && std::filesystem::exists(FPaths.Shapes / (parts[0] + "-" + parts[1] + ".svg"))) {
+    if (parts.size() > 1 &&
+        std::filesystem::exists(FPaths.Shapes / (parts[0] + "-" + parts[1] + ".svg"))) {
         file = FPaths.Shapes / (parts[0] + "-" + parts[1] + ".svg");
         used = 2;
     }
@@ -152,12 +157,14 @@ bool TSourceRenderer::FillsCell(const std::string& aSource) {
     return std::filesystem::exists(file) && ReadFile(file).find("{w}") != std::string::npos;
 }
 
-TRaster TSourceRenderer::RenderSvg(const std::string& aSvg, const std::string& aKey, int aWidth, int aHeight) {
+TRaster TSourceRenderer::RenderSvg(const std::string& aSvg, const std::string& aKey, int aWidth,
+                                   int aHeight) {
     const std::string size = std::to_string(aWidth) + "x" + std::to_string(aHeight);
     const auto svgFile = FPaths.Cache / (aKey + "_" + size + ".svg");
     const auto pngFile = FPaths.Cache / (aKey + "_" + size + ".png");
     // Rendered again only when the SVG it comes from changed.
-    if (!std::filesystem::exists(svgFile) || ReadFile(svgFile) != aSvg || !std::filesystem::exists(pngFile)) {
+    if (!std::filesystem::exists(svgFile) || ReadFile(svgFile) != aSvg ||
+        !std::filesystem::exists(pngFile)) {
         WriteFile(svgFile, aSvg);
         const std::string command = "'" + FPaths.Rsvg + "' -w " + std::to_string(aWidth) + " -h " +
                                     std::to_string(aHeight) + " -o '" + pngFile.string() + "' '" +

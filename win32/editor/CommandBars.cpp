@@ -276,12 +276,11 @@ bool TCommandBars::DrawItem(const DRAWITEMSTRUCT& item) const {
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
     const int shift = pushed ? 1 : 0;
     const int picture = static_cast<int>(found - FImportExportButtons.begin()) - 1;
-    ImageList_DrawEx(FImportExportPictures.Handle(), picture, item.hDC,
-                     item.rcItem.left + kGlyphMargin + shift,
-                     (item.rcItem.top + item.rcItem.bottom - kPictureSize) / 2 + shift,
-                     kPictureSize, kPictureSize, CLR_NONE,
-                     disabled ? GetSysColor(COLOR_BTNFACE) : CLR_DEFAULT,
-                     disabled ? ILD_BLEND50 : ILD_NORMAL);
+    ImageList_DrawEx(
+        FImportExportPictures.Handle(), picture, item.hDC, item.rcItem.left + kGlyphMargin + shift,
+        (item.rcItem.top + item.rcItem.bottom - kPictureSize) / 2 + shift, kPictureSize,
+        kPictureSize, CLR_NONE, disabled ? GetSysColor(COLOR_BTNFACE) : CLR_DEFAULT,
+        disabled ? ILD_BLEND50 : ILD_NORMAL);
     wchar_t caption[40] = {};
     GetWindowTextW(item.hwndItem, caption, 40);
     RECT text = item.rcItem;

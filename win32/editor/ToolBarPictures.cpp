@@ -12,8 +12,8 @@ namespace {
 constexpr TImageListSpec kImportExportLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, kPictureSize, kPictureSize, 0, 2, std::nullopt, {}},
 };
-constexpr TImageModule kImportExportModule{"TFrmEditorTYP", {}, kImportExportLists,
-                                           TIndexOfKind::None};
+constexpr TImageModule kImportExportModule{
+    "TFrmEditorTYP", {}, kImportExportLists, TIndexOfKind::None};
 
 } // namespace
 
@@ -23,7 +23,8 @@ std::unique_ptr<TWinImageList> ToolBarPictures() {
         for (const TImageEnum picture : kToolBarPictures)
             SharedRepositoryImages().AddBmpToImageList(picture, TImageSize::is16p, *list);
     } catch (const std::exception& error) {
-        TManagedLogFile::Write(ltError, u"TfrmEditorTYP: imágenes de la barra de herramientas", error);
+        TManagedLogFile::Write(ltError, u"TfrmEditorTYP: imágenes de la barra de herramientas",
+                               error);
         ImageList_RemoveAll(list->Handle());
     }
     return list;
@@ -33,7 +34,8 @@ TImportExportPictures::TImportExportPictures() {
     try {
         FPictures = TWinPictureSource().LoadModule(kImportExportModule);
     } catch (const std::exception& error) {
-        TManagedLogFile::Write(ltError, u"TfrmEditorTYP: imágenes de Importar y Exportar TYP", error);
+        TManagedLogFile::Write(ltError, u"TfrmEditorTYP: imágenes de Importar y Exportar TYP",
+                               error);
     }
 }
 
