@@ -65,20 +65,26 @@ std::string Number(double value) {
     return out.str();
 }
 
-// The cell measures a shape may use; the wordmark lays itself out with them.
-void SubstituteMeasures(std::string& svg, int width, int height) {
+// The cell measures a shape may use; the wordmark lays itself out with them:
+// a square tile with the initial, then the word as large as the cell lets it
+// be (a bold capital is about 0.75 of the font size wide).
+void SubstituteMeasures(std::string& svg, int width, int height, std::size_t wordLength) {
     const double h = height;
     const double pad = h / 8;
     const double tile = h - 2 * pad;
+    const double room = width - h - 2 * pad;
+    const double font = std::min(
+        h * 0.55, room / (0.75 * static_cast<double>(std::max<std::size_t>(wordLength, 1))));
     ReplaceAll(svg, "{w}", std::to_string(width));
     ReplaceAll(svg, "{h}", std::to_string(height));
     ReplaceAll(svg, "{pad}", Number(pad));
     ReplaceAll(svg, "{tile}", Number(tile));
     ReplaceAll(svg, "{tilex}", Number(pad + tile / 2));
-    ReplaceAll(svg, "{font}", Number(h * 0.55));
-    ReplaceAll(svg, "{texty}", Number(h * 0.70));
-    ReplaceAll(svg, "{textx}", Number(h + pad));
-    ReplaceAll(svg, "{textw}", Number(width - h - 3 * pad));
+    ReplaceAll(svg, "{initialfont}", Number(h * 0.55));
+    ReplaceAll(svg, "{initialy}", Number(h * 0.70));
+    ReplaceAll(svg, "{font}", Number(font));
+    ReplaceAll(svg, "{texty}", Number(h / 2 + font * 0.36));
+    ReplaceAll(svg, "{textx}", Number(h + pad / 2));
 }
 
 } // namespace
@@ -137,7 +143,7 @@ TRaster TSourceRenderer::Shape(const std::string& aSource, int aWidth, int aHeig
     if (!std::filesystem::exists(file))
         throw std::runtime_error("no shape '" + aSource + "'");
     std::string svg = ReadFile(file);
-    SubstituteMeasures(svg, aWidth, aHeight);
+    SubstituteMeasures(svg, aWidth, aHeight, parts.size() > used ? parts[used].size() : 0);
     const std::size_t given = parts.size() - used;
     for (std::size_t i = 1; i <= 9; ++i)
         if (i > given && svg.find(Placeholder(i)) != std::string::npos)
