@@ -3,11 +3,11 @@
 #include "editor/DrawingFlag.h"
 #include "editor/DrawingMode.h"
 
-#include <commctrl.h>
 #include <algorithm>
+#include <commctrl.h>
 #include <functional>
-#include <set>
 #include <gtest/gtest.h>
+#include <set>
 #include <stdexcept>
 
 namespace typ::win::test {
@@ -110,7 +110,8 @@ std::wstring ToolTipOf(HWND toolBar, UINT_PTR id) {
 TEST(EditorWindow, ToolButtonsShowTheTenPicturesWithTheHintsAsToolTips) {
     TfrmEditorTYP form;
     const HWND toolBar = ToolBarOf(form);
-    const auto pictures = reinterpret_cast<HIMAGELIST>(SendMessageW(toolBar, TB_GETIMAGELIST, 0, 0));
+    const auto pictures =
+        reinterpret_cast<HIMAGELIST>(SendMessageW(toolBar, TB_GETIMAGELIST, 0, 0));
     ASSERT_NE(pictures, nullptr);
     EXPECT_EQ(ImageList_GetImageCount(pictures), 10);
     int cx = 0;

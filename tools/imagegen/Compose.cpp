@@ -30,7 +30,8 @@ void Fill(TRaster& picture, int x0, int y0, int width, int height, std::uint32_t
 void PaintOn(std::uint8_t* pixel, std::uint32_t rgb) {
     const int alpha = pixel[3];
     for (int c = 0; c < 3; ++c)
-        pixel[c] = static_cast<std::uint8_t>((pixel[c] * alpha + Channel(rgb, c) * (255 - alpha) + 127) / 255);
+        pixel[c] = static_cast<std::uint8_t>(
+            (pixel[c] * alpha + Channel(rgb, c) * (255 - alpha) + 127) / 255);
     pixel[3] = 255;
 }
 
@@ -42,7 +43,8 @@ void Tint(TRaster& aPicture, std::uint32_t aRgb) {
         const int luma = (p[0] * 299 + p[1] * 587 + p[2] * 114) / 1000;
         for (int c = 0; c < 3; ++c) {
             const int hue = Channel(aRgb, c);
-            const int value = luma < 128 ? hue * luma / 128 : hue + (255 - hue) * (luma - 128) / 127;
+            const int value =
+                luma < 128 ? hue * luma / 128 : hue + (255 - hue) * (luma - 128) / 127;
             p[c] = static_cast<std::uint8_t>(value);
         }
     }
@@ -63,14 +65,18 @@ void DrawBadge(TRaster& aPicture, std::string_view aText) {
         for (int row = 0; row < kGlyphHeight; ++row)
             for (int column = 0; column < kGlyphWidth; ++column)
                 if ((*glyph)[static_cast<std::size_t>(row)] & (0x10 >> column))
-                    Fill(aPicture, glyphLeft + column * scale, top + (1 + row) * scale, scale, scale, 0xFFFFFF);
+                    Fill(aPicture, glyphLeft + column * scale, top + (1 + row) * scale, scale,
+                         scale, 0xFFFFFF);
     }
 }
 
-int OverlayEdge(int aEdge) { return std::max(6, (aEdge * 9 + 8) / 16); }
+int OverlayEdge(int aEdge) {
+    return std::max(6, (aEdge * 9 + 8) / 16);
+}
 
 void DrawOverlay(TRaster& aPicture, const TRaster& aOverlay) {
-    DrawOver(aPicture, aOverlay, aPicture.Width - aOverlay.Width, aPicture.Height - aOverlay.Height);
+    DrawOver(aPicture, aOverlay, aPicture.Width - aOverlay.Width,
+             aPicture.Height - aOverlay.Height);
 }
 
 void FlattenForMask(TRaster& aPicture) {

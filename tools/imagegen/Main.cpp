@@ -19,8 +19,8 @@ struct TOptions {
     typ::pictures::TRendererPaths Paths;
 };
 
-constexpr std::string_view kUsage =
-    "usage: imagegen --table FILE --shapes DIR --icons DIR --rsvg PROGRAM --cache DIR --out DIR --rc FILE\n";
+constexpr std::string_view kUsage = "usage: imagegen --table FILE --shapes DIR --icons DIR --rsvg "
+                                    "PROGRAM --cache DIR --out DIR --rc FILE\n";
 
 TOptions ParseOptions(int argc, char** argv) {
     TOptions options;
@@ -45,8 +45,9 @@ TOptions ParseOptions(int argc, char** argv) {
         else
             throw std::invalid_argument("unknown option " + std::string(name));
     }
-    if (argc % 2 == 0 || options.Table.empty() || options.Output.empty() || options.Script.empty() ||
-        options.Paths.Shapes.empty() || options.Paths.Icons.empty() || options.Paths.Cache.empty())
+    if (argc % 2 == 0 || options.Table.empty() || options.Output.empty() ||
+        options.Script.empty() || options.Paths.Shapes.empty() || options.Paths.Icons.empty() ||
+        options.Paths.Cache.empty())
         throw std::invalid_argument("missing option");
     return options;
 }

@@ -27,10 +27,12 @@ const TPictureRecipe& RecipeOf(const std::map<std::string, TPictureRecipe, std::
 }
 
 TStrip ListStrip(const TImageModule& module, const TImageListSpec& list,
-                 const std::map<std::string, TPictureRecipe, std::less<>>& table, TSourceRenderer& renderer) {
+                 const std::map<std::string, TPictureRecipe, std::less<>>& table,
+                 TSourceRenderer& renderer) {
     TStrip strip{ResourceName(module, list), {}, {}};
     for (int i = 0; i < list.Count; ++i) {
-        const std::string_view name = ImageEnumName(module.Pictures[static_cast<std::size_t>(list.First + i)]);
+        const std::string_view name =
+            ImageEnumName(module.Pictures[static_cast<std::size_t>(list.First + i)]);
         TRaster cell = renderer.Picture(RecipeOf(table, name), list.Width, list.Height);
         if (list.Background)
             FlattenOn(cell, Rgb(*list.Background));
@@ -42,8 +44,9 @@ TStrip ListStrip(const TImageModule& module, const TImageListSpec& list,
     return strip;
 }
 
-TStrip EditorStrip(const std::map<std::string, TPictureRecipe, std::less<>>& table, TSourceRenderer& renderer) {
-    TStrip strip{"TFrmEditorTYP_ImportExport_16_Bmp", {}, {}};
+TStrip EditorStrip(const std::map<std::string, TPictureRecipe, std::less<>>& table,
+                   TSourceRenderer& renderer) {
+    TStrip strip{"TFrmEditorTYP_16_Bmp", {}, {}};
     for (const char* name : kEditorPictures) {
         TRaster cell = renderer.Picture(RecipeOf(table, name), 16, 16);
         FlattenForMask(cell);
@@ -83,7 +86,8 @@ TRaster TStrip::Picture() const {
     for (std::size_t i = 0; i < Cells.size(); ++i)
         for (int y = 0; y < Cells[i].Height; ++y)
             for (int x = 0; x < Cells[i].Width; ++x)
-                std::copy_n(Cells[i].At(x, y), 4, picture.At(static_cast<int>(i) * Cells[i].Width + x, y));
+                std::copy_n(Cells[i].At(x, y), 4,
+                            picture.At(static_cast<int>(i) * Cells[i].Width + x, y));
     return picture;
 }
 

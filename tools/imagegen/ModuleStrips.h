@@ -20,7 +20,7 @@ struct TStrip {
 };
 
 // Every list of every image module, and the editor's own import and export
-// pictures ("TFrmEditorTYP_ImportExport_16_Bmp": ImportarTyp, ExportarTyp).
+// pictures ("TFrmEditorTYP_16_Bmp": ImportarTyp, ExportarTyp).
 // Throws std::runtime_error naming the picture when the table lacks one of
 // them, names a picture nobody shows, or a list would hold a blank cell or
 // two identical cells.

@@ -11,8 +11,8 @@ namespace typ::pictures {
 // our shapes "@shape:arg:arg") and an optional composition.
 struct TPictureRecipe {
     std::string Source;
-    std::string Overlay; // a second source, drawn small in the bottom right corner
-    std::string Badge;   // one or two characters on a dark label, bottom right
+    std::string Overlay;               // a second source, drawn small in the bottom right corner
+    std::string Badge;                 // one or two characters on a dark label, bottom right
     std::optional<std::uint32_t> Tint; // 0xRRGGBB: the picture recoloured in that hue
     friend bool operator==(const TPictureRecipe&, const TPictureRecipe&) = default;
 };

@@ -31,11 +31,20 @@ THeader ReadHeader(std::string_view data) {
     const auto colour = static_cast<std::uint8_t>(data[9]);
     const auto interlace = static_cast<std::uint8_t>(data[12]);
     switch (colour) {
-    case 0: header.Channels = 1; break;
-    case 2: header.Channels = 3; break;
-    case 4: header.Channels = 2; break;
-    case 6: header.Channels = 4; break;
-    default: throw std::runtime_error("PNG: palette pictures are not read");
+    case 0:
+        header.Channels = 1;
+        break;
+    case 2:
+        header.Channels = 3;
+        break;
+    case 4:
+        header.Channels = 2;
+        break;
+    case 6:
+        header.Channels = 4;
+        break;
+    default:
+        throw std::runtime_error("PNG: palette pictures are not read");
     }
     if (depth != 8 || interlace != 0)
         throw std::runtime_error("PNG: only 8-bit samples without interlace are read");
@@ -81,12 +90,22 @@ std::vector<std::uint8_t> Unfilter(const std::string& raw, const THeader& header
             const int c = up && x >= bpp ? up[x - bpp] : 0;
             int predicted = 0;
             switch (filter) {
-            case 0: break;
-            case 1: predicted = a; break;
-            case 2: predicted = b; break;
-            case 3: predicted = (a + b) / 2; break;
-            case 4: predicted = Paeth(a, b, c); break;
-            default: throw std::runtime_error("PNG: unknown row filter");
+            case 0:
+                break;
+            case 1:
+                predicted = a;
+                break;
+            case 2:
+                predicted = b;
+                break;
+            case 3:
+                predicted = (a + b) / 2;
+                break;
+            case 4:
+                predicted = Paeth(a, b, c);
+                break;
+            default:
+                throw std::runtime_error("PNG: unknown row filter");
             }
             out[x] = static_cast<std::uint8_t>(in[x] + predicted);
         }
@@ -132,9 +151,10 @@ TRaster DecodePng(std::string_view aFile) {
     }
     if (header.Channels == 0)
         throw std::runtime_error("PNG: no header");
-    const std::size_t rowSize = static_cast<std::size_t>(header.Width) *
-                                static_cast<std::size_t>(header.Channels);
-    const std::string raw = Inflate(compressed, (rowSize + 1) * static_cast<std::size_t>(header.Height));
+    const std::size_t rowSize =
+        static_cast<std::size_t>(header.Width) * static_cast<std::size_t>(header.Channels);
+    const std::string raw =
+        Inflate(compressed, (rowSize + 1) * static_cast<std::size_t>(header.Height));
     return ToRgba(Unfilter(raw, header), header);
 }
 

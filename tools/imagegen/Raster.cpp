@@ -17,7 +17,9 @@ std::uint8_t* TRaster::At(int x, int y) {
                              4;
 }
 
-const std::uint8_t* TRaster::At(int x, int y) const { return const_cast<TRaster*>(this)->At(x, y); }
+const std::uint8_t* TRaster::At(int x, int y) const {
+    return const_cast<TRaster*>(this)->At(x, y);
+}
 
 void DrawOver(TRaster& aBase, const TRaster& aTop, int x, int y) {
     for (int ty = 0; ty < aTop.Height; ++ty) {

@@ -37,14 +37,17 @@ std::vector<std::string> SplitArgs(const std::string& shape) {
 }
 
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
 }
 
 // A name fit for a file: letters and digits kept, everything else an underscore.
 std::string FileKey(const std::string& text) {
     std::string key = text;
-    std::replace_if(key.begin(), key.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    std::replace_if(
+        key.begin(), key.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); },
+        '_');
     return key;
 }
 
@@ -62,20 +65,26 @@ std::string Number(double value) {
     return out.str();
 }
 
-// The cell measures a shape may use; the wordmark lays itself out with them.
-void SubstituteMeasures(std::string& svg, int width, int height) {
+// The cell measures a shape may use; the wordmark lays itself out with them:
+// a square tile with the initial, then the word as large as the cell lets it
+// be (a bold capital is about 0.75 of the font size wide).
+void SubstituteMeasures(std::string& svg, int width, int height, std::size_t wordLength) {
     const double h = height;
     const double pad = h / 8;
     const double tile = h - 2 * pad;
+    const double room = width - h - 2 * pad;
+    const double font = std::min(
+        h * 0.55, room / (0.75 * static_cast<double>(std::max<std::size_t>(wordLength, 1))));
     ReplaceAll(svg, "{w}", std::to_string(width));
     ReplaceAll(svg, "{h}", std::to_string(height));
     ReplaceAll(svg, "{pad}", Number(pad));
     ReplaceAll(svg, "{tile}", Number(tile));
     ReplaceAll(svg, "{tilex}", Number(pad + tile / 2));
-    ReplaceAll(svg, "{font}", Number(h * 0.55));
-    ReplaceAll(svg, "{texty}", Number(h * 0.70));
-    ReplaceAll(svg, "{textx}", Number(h + pad));
-    ReplaceAll(svg, "{textw}", Number(width - h - 3 * pad));
+    ReplaceAll(svg, "{initialfont}", Number(h * 0.55));
+    ReplaceAll(svg, "{initialy}", Number(h * 0.70));
+    ReplaceAll(svg, "{font}", Number(font));
+    ReplaceAll(svg, "{texty}", Number(h / 2 + font * 0.36));
+    ReplaceAll(svg, "{textx}", Number(h + pad / 2));
 }
 
 } // namespace
@@ -104,7 +113,8 @@ TRaster TSourceRenderer::Source(const std::string& aSource, int aWidth, int aHei
     const std::string key = aSource + "@" + std::to_string(aWidth) + "x" + std::to_string(aHeight);
     if (const auto found = FRendered.find(key); found != FRendered.end())
         return found->second;
-    TRaster raster = aSource.starts_with('@') ? Shape(aSource.substr(1), aWidth, aHeight) : Icon(aSource, aWidth);
+    TRaster raster = aSource.starts_with('@') ? Shape(aSource.substr(1), aWidth, aHeight)
+                                              : Icon(aSource, aWidth);
     FRendered.emplace(key, raster);
     return raster;
 }
@@ -125,14 +135,15 @@ TRaster TSourceRenderer::Shape(const std::string& aSource, int aWidth, int aHeig
     // "@chart:line" is chart-line.svg when that exists, else chart.svg with {1} = line.
     std::size_t used = 1;
     std::filesystem::path file = FPaths.Shapes / (parts[0] + ".svg");
-    if (parts.size() > 1 && std::filesystem::exists(FPaths.Shapes / (parts[0] + "-" + parts[1] + ".svg"))) {
+    if (parts.size() > 1 &&
+        std::filesystem::exists(FPaths.Shapes / (parts[0] + "-" + parts[1] + ".svg"))) {
         file = FPaths.Shapes / (parts[0] + "-" + parts[1] + ".svg");
         used = 2;
     }
     if (!std::filesystem::exists(file))
         throw std::runtime_error("no shape '" + aSource + "'");
     std::string svg = ReadFile(file);
-    SubstituteMeasures(svg, aWidth, aHeight);
+    SubstituteMeasures(svg, aWidth, aHeight, parts.size() > used ? parts[used].size() : 0);
     const std::size_t given = parts.size() - used;
     for (std::size_t i = 1; i <= 9; ++i)
         if (i > given && svg.find(Placeholder(i)) != std::string::npos)
@@ -152,12 +163,14 @@ bool TSourceRenderer::FillsCell(const std::string& aSource) {
     return std::filesystem::exists(file) && ReadFile(file).find("{w}") != std::string::npos;
 }
 
-TRaster TSourceRenderer::RenderSvg(const std::string& aSvg, const std::string& aKey, int aWidth, int aHeight) {
+TRaster TSourceRenderer::RenderSvg(const std::string& aSvg, const std::string& aKey, int aWidth,
+                                   int aHeight) {
     const std::string size = std::to_string(aWidth) + "x" + std::to_string(aHeight);
     const auto svgFile = FPaths.Cache / (aKey + "_" + size + ".svg");
     const auto pngFile = FPaths.Cache / (aKey + "_" + size + ".png");
     // Rendered again only when the SVG it comes from changed.
-    if (!std::filesystem::exists(svgFile) || ReadFile(svgFile) != aSvg || !std::filesystem::exists(pngFile)) {
+    if (!std::filesystem::exists(svgFile) || ReadFile(svgFile) != aSvg ||
+        !std::filesystem::exists(pngFile)) {
         WriteFile(svgFile, aSvg);
         const std::string command = "'" + FPaths.Rsvg + "' -w " + std::to_string(aWidth) + " -h " +
                                     std::to_string(aHeight) + " -o '" + pngFile.string() + "' '" +

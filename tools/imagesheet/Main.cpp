@@ -23,8 +23,10 @@ int main(int argc, char** argv) {
         typ::pictures::TSourceRenderer renderer({argv[3], argv[2], argv[5], argv[4]});
         const std::filesystem::path sheet = argv[6];
         const std::filesystem::path svg = std::filesystem::path(argv[5]) / "contact-sheet.svg";
-        std::ofstream(svg, std::ios::binary) << typ::pictures::ContactSheetSvg(typ::pictures::AllStrips(table, renderer));
-        const std::string command = std::string("'") + argv[4] + "' -o '" + sheet.string() + "' '" + svg.string() + "'";
+        std::ofstream(svg, std::ios::binary)
+            << typ::pictures::ContactSheetSvg(typ::pictures::AllStrips(table, renderer));
+        const std::string command =
+            std::string("'") + argv[4] + "' -o '" + sheet.string() + "' '" + svg.string() + "'";
         if (std::system(command.c_str()) != 0)
             throw std::runtime_error("the SVG renderer failed on " + svg.string());
         std::cout << "imagesheet: " << sheet.string() << "\n";

@@ -97,8 +97,7 @@ bool IsShown(HWND window) {
 } // namespace
 
 TCommandBars::TCommandBars(HWND form, HFONT font)
-    : FControlBar(form, COLOR_WINDOW, WS_VISIBLE), FPictures(ToolBarPictures()),
-      FImportExportPictures(ImportExportPictures()) {
+    : FControlBar(form, COLOR_WINDOW, WS_VISIBLE), FPictures(ToolBarPictures()) {
     CreateStandardBar(font);
     CreateVariablesButton(font);
     CreateImportExportBar(font);
@@ -114,7 +113,7 @@ void TCommandBars::CreateStandardBar(HFONT font) {
     SendMessageW(FStandardBar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(FStandardBar, TB_SETINDENT, kIndent, 0);
     SendMessageW(FStandardBar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
-    SendMessageW(FStandardBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(FPictures.Get()));
+    SendMessageW(FStandardBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(FPictures->Handle()));
     SendMessageW(FStandardBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kPictureSize, kPictureSize));
     SendMessageW(FStandardBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(kButtonWidth, kButtonHeight));
     SendMessageW(FStandardBar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(kButtonWidth, kButtonWidth));
@@ -277,12 +276,11 @@ bool TCommandBars::DrawItem(const DRAWITEMSTRUCT& item) const {
     DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
     const int shift = pushed ? 1 : 0;
     const int picture = static_cast<int>(found - FImportExportButtons.begin()) - 1;
-    ImageList_DrawEx(FImportExportPictures.Get(), picture, item.hDC,
-                     item.rcItem.left + kGlyphMargin + shift,
-                     (item.rcItem.top + item.rcItem.bottom - kPictureSize) / 2 + shift,
-                     kPictureSize, kPictureSize, CLR_NONE,
-                     disabled ? GetSysColor(COLOR_BTNFACE) : CLR_DEFAULT,
-                     disabled ? ILD_BLEND50 : ILD_NORMAL);
+    ImageList_DrawEx(
+        FImportExportPictures.Handle(), picture, item.hDC, item.rcItem.left + kGlyphMargin + shift,
+        (item.rcItem.top + item.rcItem.bottom - kPictureSize) / 2 + shift, kPictureSize,
+        kPictureSize, CLR_NONE, disabled ? GetSysColor(COLOR_BTNFACE) : CLR_DEFAULT,
+        disabled ? ILD_BLEND50 : ILD_NORMAL);
     wchar_t caption[40] = {};
     GetWindowTextW(item.hwndItem, caption, 40);
     RECT text = item.rcItem;

@@ -2,7 +2,7 @@
 
 #include "editor/Commands.h"
 #include "editor/Panel.h"
-#include "platform/HandleOwners.h"
+#include "editor/ToolBarPictures.h"
 
 #include <windows.h>
 #include <array>
@@ -40,7 +40,7 @@ public:
 
     // Paints an import or export button; false for any other control.
     bool DrawItem(const DRAWITEMSTRUCT& item) const;
-    HIMAGELIST Pictures() const { return FPictures.Get(); }
+    HIMAGELIST Pictures() const { return FPictures->Handle(); }
 
     // The hint of a command button, for its tool tip; null for other buttons.
     const std::wstring* Hint(UINT id) const;
@@ -55,8 +55,8 @@ private:
     SIZE StandardBarSize() const;
 
     TPanel FControlBar;
-    TOwnedImageList FPictures;
-    TOwnedImageList FImportExportPictures;
+    std::unique_ptr<TWinImageList> FPictures;
+    TImportExportPictures FImportExportPictures;
     HWND FStandardBar = nullptr;
     HWND FVariablesButton = nullptr;
     std::unique_ptr<TPanel> FImportExportBar;

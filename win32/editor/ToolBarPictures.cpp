@@ -1,19 +1,46 @@
 #include "editor/ToolBarPictures.h"
 
-#include "editor/PictureStrip.h"
+#include "images/VnRepositoryImages.h"
+#include "images/WinPictureSource.h"
+#include "logging/ManagedLogFile.h"
 
 namespace typ::win {
 
-TOwnedImageList ToolBarPictures() {
-    TOwnedImageList list(ImageList_Create(kPictureSize, kPictureSize, ILC_COLOR32 | ILC_MASK, 10, 0));
-    const TOwnedImageList source = ImportExportPictures();
-    for (std::size_t i = 0; i < kToolBarPictures.size(); ++i)
-        ImageList_Copy(list.Get(), static_cast<int>(i), source.Get(), 0, ILCF_MOVE);
+namespace {
+
+// The editor's own pictures, loaded as the image modules' lists are.
+constexpr TImageListSpec kImportExportLists[] = {
+    {TImageSize::is16p, TImageKind::Bmp, kPictureSize, kPictureSize, 0, 2, std::nullopt, {}},
+};
+constexpr TImageModule kImportExportModule{
+    "TFrmEditorTYP", {}, kImportExportLists, TIndexOfKind::None};
+
+} // namespace
+
+std::unique_ptr<TWinImageList> ToolBarPictures() {
+    auto list = std::make_unique<TWinImageList>(kPictureSize, kPictureSize);
+    try {
+        for (const TImageEnum picture : kToolBarPictures)
+            SharedRepositoryImages().AddBmpToImageList(picture, TImageSize::is16p, *list);
+    } catch (const std::exception& error) {
+        TManagedLogFile::Write(ltError, u"TfrmEditorTYP: imágenes de la barra de herramientas",
+                               error);
+        ImageList_RemoveAll(list->Handle());
+    }
     return list;
 }
 
-TOwnedImageList ImportExportPictures() {
-    return LoadPictureStrip(L"TFrmEditorTYP_ImportExport_16_Bmp", kPictureSize);
+TImportExportPictures::TImportExportPictures() {
+    try {
+        FPictures = TWinPictureSource().LoadModule(kImportExportModule);
+    } catch (const std::exception& error) {
+        TManagedLogFile::Write(ltError, u"TfrmEditorTYP: imágenes de Importar y Exportar TYP",
+                               error);
+    }
+}
+
+HIMAGELIST TImportExportPictures::Handle() const {
+    return FPictures ? static_cast<const TWinStoredList&>(FPictures->List(0)).Handle() : nullptr;
 }
 
 } // namespace typ::win
