@@ -19,7 +19,6 @@ public:
     TDmImages(const TImageModule& aModule, TPictureSource& aSource);
 
     const TImageModule& ModuleClass() const { return FModule; }
-    int ColorDepth() const { return FColorDepth; }
 
     int IndexOf(TImageEnum aImageEnum) const;
 
