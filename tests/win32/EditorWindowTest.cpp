@@ -3,9 +3,11 @@
 #include "editor/DrawingFlag.h"
 #include "editor/DrawingMode.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <stdexcept>
 
 namespace typ::win::test {
@@ -105,9 +107,33 @@ std::wstring ToolTipOf(HWND toolBar, UINT_PTR id) {
     return text;
 }
 
-TEST(EditorWindow, ToolButtonsShowTheirCaptionsWithTheHintsAsToolTips) {
+TEST(EditorWindow, ToolButtonsShowTheTenPicturesWithTheHintsAsToolTips) {
     TfrmEditorTYP form;
     const HWND toolBar = ToolBarOf(form);
+    const auto pictures =
+        reinterpret_cast<HIMAGELIST>(SendMessageW(toolBar, TB_GETIMAGELIST, 0, 0));
+    ASSERT_NE(pictures, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(pictures), 10);
+    int cx = 0;
+    int cy = 0;
+    ImageList_GetIconSize(pictures, &cx, &cy);
+    EXPECT_EQ(cx, 16);
+    EXPECT_EQ(cy, 16);
+    const TCommandId buttons[] = {actAbrir,  actGuardar, actImprimir, actDeshacer, actCortar,
+                                  actCopiar, actPegar,   actDibujar,  actBuscar,   actAyuda};
+    for (int i = 0; i < 10; ++i) {
+        TBBUTTONINFOW info{};
+        info.cbSize = sizeof(info);
+        info.dwMask = TBIF_IMAGE;
+        SendMessageW(toolBar, TB_GETBUTTONINFOW, CommandMessageId(buttons[i]),
+                     reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(info.iImage, i);
+        RECT bounds{};
+        SendMessageW(toolBar, TB_GETRECT, CommandMessageId(buttons[i]),
+                     reinterpret_cast<LPARAM>(&bounds));
+        EXPECT_EQ(bounds.right - bounds.left, 26) << i;
+    }
+    // The caption is no longer drawn but stays the button's text.
     wchar_t text[40] = {};
     SendMessageW(toolBar, TB_GETBUTTONTEXTW, CommandMessageId(actBuscar),
                  reinterpret_cast<LPARAM>(text));
@@ -162,15 +188,24 @@ TEST(EditorWindow, HostedFileCommandsAndHelpButtonsReallyHide) {
     EXPECT_EQ(form.HelpButtonWidth(), helpWidth);
 }
 
-TEST(EditorWindow, ImportExportBarTakesTheBoundsItIsGiven) {
-    TfrmEditorTYP form;
-    RECT help{};
-    SendMessageW(ToolBarOf(form), TB_GETRECT, CommandMessageId(actAyuda),
-                 reinterpret_cast<LPARAM>(&help));
-    EXPECT_EQ(form.HelpButtonWidth(), help.right - help.left);
-    EXPECT_GE(form.HelpButtonWidth(), 26);
+RECT BoundsInParent(HWND window) {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
 
+TEST(EditorWindow, ImportExportBarTakesTheBoundsItIsGivenOnTheFirstRow) {
+    TfrmEditorTYP form;
+    const HWND toolBar = ToolBarOf(form);
+    RECT help{};
+    SendMessageW(toolBar, TB_GETRECT, CommandMessageId(actAyuda), reinterpret_cast<LPARAM>(&help));
+    EXPECT_EQ(form.HelpButtonWidth(), help.right - help.left);
+    EXPECT_EQ(form.HelpButtonWidth(), 26);
+
+    // Hosted without a help context: the bar closes the gap the Help button leaves.
     form.HideHostedFileCommands();
+    form.HideHelpButtons();
     form.SetImportExportBarBounds(228, 200);
     form.SetImportExportBarBounds(form.ImportExportBarLeft() - form.HelpButtonWidth(), 200);
     EXPECT_EQ(form.ImportExportBarLeft(), 228 - form.HelpButtonWidth());
@@ -186,6 +221,54 @@ TEST(EditorWindow, ImportExportBarTakesTheBoundsItIsGiven) {
     RECT button{};
     GetWindowRect(importButton, &button);
     EXPECT_EQ(button.left, screen.left);
+    const RECT standard = BoundsInParent(toolBar);
+    EXPECT_LE(standard.right, bounds.left);
+    EXPECT_LT(bounds.top, standard.bottom);
+    EXPECT_EQ(BoundsInParent(GetParent(bar)).bottom, std::max(standard.bottom, bounds.bottom) + 2);
+}
+
+TEST(EditorWindow, ImportExportBarGivenALeftOverTheStandardBarSitsBesideIt) {
+    TfrmEditorTYP form;
+    form.SetImportExportBarBounds(10, 200);
+    const HWND bar = GetParent(ButtonCaptioned(form, L"&Importar TYP"));
+    const RECT bounds = BoundsInParent(bar);
+    const RECT standard = BoundsInParent(ToolBarOf(form));
+    EXPECT_EQ(bounds.left, standard.right);
+    EXPECT_LT(bounds.top, standard.bottom);
+}
+
+// The button's face as the form paints it: the rows of its picture's column band.
+std::vector<COLORREF> PaintedGlyph(TfrmEditorTYP& form, HWND button) {
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 100, 22);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(GetDlgCtrlID(button));
+    item.itemAction = ODA_DRAWENTIRE;
+    item.hwndItem = button;
+    item.hDC = dc;
+    item.rcItem = {0, 0, 100, 22};
+    EXPECT_EQ(SendMessageW(form.Handle(), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item)),
+              TRUE);
+    std::vector<COLORREF> pixels;
+    for (int y = 3; y < 19; ++y)
+        for (int x = 6; x < 22; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
+TEST(EditorWindow, ImportAndExportButtonsPaintPicturesOfTheirOwn) {
+    TfrmEditorTYP form;
+    const auto import = PaintedGlyph(form, ButtonCaptioned(form, L"&Importar TYP"));
+    const auto exportGlyph = PaintedGlyph(form, ButtonCaptioned(form, L"&Exportar TYP"));
+    EXPECT_GT(std::set<COLORREF>(import.begin(), import.end()).size(), 4u);
+    EXPECT_NE(import, exportGlyph);
 }
 
 TEST(EditorWindow, EditMenuRuleFollowsSelectionAndClipboard) {

@@ -2,6 +2,7 @@
 
 #include "editor/CommandIds.h"
 #include "editor/Panel.h"
+#include "editor/ToolBarPictures.h"
 #include "platform/WideText.h"
 
 #include <algorithm>
@@ -15,12 +16,12 @@ namespace {
 using enum TCommandId;
 
 constexpr int kButtonWidth = 26;
-constexpr int kMaxButtonWidth = 160;
 constexpr int kIndent = 4;
 constexpr int kSeparatorWidth = 8;
 constexpr int kButtonHeight = 22;
 constexpr int kRowMargin = 2;
 constexpr int kBandGap = 4;
+constexpr int kGlyphMargin = 6;
 constexpr int kVariablesWidth = 140;
 constexpr UINT kVariablesPlaceholderId = 2002;
 constexpr std::array<int, 3> kImportExportWidths = {149, 100, 100};
@@ -58,20 +59,32 @@ TBBUTTON SeparatorButton(int width, UINT id) {
     return button;
 }
 
-TBBUTTON CommandButton(const TToolSlot& slot, const std::wstring& text) {
+// The caption stays the button's text, for accessibility; mixed buttons do
+// not draw it.
+TBBUTTON CommandButton(const TToolSlot& slot, int picture, const std::wstring& text) {
     TBBUTTON button{};
-    button.iBitmap = I_IMAGENONE;
+    button.iBitmap = picture;
     button.idCommand = static_cast<int>(CommandMessageId(slot.Command));
     button.fsState = Command(slot.Command).HasHandler ? TBSTATE_ENABLED : 0;
-    button.fsStyle = static_cast<BYTE>(BTNS_AUTOSIZE | BTNS_NOPREFIX |
-                                       (slot.Kind == TSlot::Check ? BTNS_CHECK : BTNS_BUTTON));
+    button.fsStyle =
+        static_cast<BYTE>(BTNS_NOPREFIX | (slot.Kind == TSlot::Check ? BTNS_CHECK : BTNS_BUTTON));
     button.iString = reinterpret_cast<INT_PTR>(text.c_str());
     return button;
 }
 
+constexpr std::size_t CommandSlotCount() {
+    std::size_t count = 0;
+    for (const TToolSlot& slot : kStandardSlots)
+        if (slot.Kind == TSlot::Button || slot.Kind == TSlot::Check)
+            ++count;
+    return count;
+}
+static_assert(CommandSlotCount() == kToolBarPictures.size(),
+              "each command button shows the picture of its place");
+
 HWND CreateButton(HWND parent, const wchar_t* caption, UINT id, DWORD style, HFONT font) {
     const HWND button = CreateWindowExW(
-        0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | style, 0, 0, 0, 0, parent,
+        0, L"BUTTON", caption, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return button;
@@ -83,7 +96,8 @@ bool IsShown(HWND window) {
 
 } // namespace
 
-TCommandBars::TCommandBars(HWND form, HFONT font) : FControlBar(form, COLOR_WINDOW, WS_VISIBLE) {
+TCommandBars::TCommandBars(HWND form, HFONT font)
+    : FControlBar(form, COLOR_WINDOW, WS_VISIBLE), FPictures(ToolBarPictures()) {
     CreateStandardBar(font);
     CreateVariablesButton(font);
     CreateImportExportBar(font);
@@ -98,7 +112,11 @@ void TCommandBars::CreateStandardBar(HFONT font) {
     SendMessageW(FStandardBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(FStandardBar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(FStandardBar, TB_SETINDENT, kIndent, 0);
-    SendMessageW(FStandardBar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(kButtonWidth, kMaxButtonWidth));
+    SendMessageW(FStandardBar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
+    SendMessageW(FStandardBar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(FPictures->Handle()));
+    SendMessageW(FStandardBar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kPictureSize, kPictureSize));
+    SendMessageW(FStandardBar, TB_SETBUTTONSIZE, 0, MAKELPARAM(kButtonWidth, kButtonHeight));
+    SendMessageW(FStandardBar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(kButtonWidth, kButtonWidth));
     AddStandardButtons();
     RECT help{};
     SendMessageW(FStandardBar, TB_GETRECT, CommandMessageId(actAyuda),
@@ -108,6 +126,7 @@ void TCommandBars::CreateStandardBar(HFONT font) {
 
 void TCommandBars::AddStandardButtons() {
     std::vector<TBBUTTON> buttons;
+    int picture = 0;
     for (const TToolSlot& slot : kStandardSlots) {
         if (slot.Kind == TSlot::Separator) {
             buttons.push_back(SeparatorButton(kSeparatorWidth, 0));
@@ -118,7 +137,7 @@ void TCommandBars::AddStandardButtons() {
             const UINT id = CommandMessageId(slot.Command);
             FTexts[id] = Wide(ButtonText(command));
             FHints[id] = Wide(command.Hint);
-            buttons.push_back(CommandButton(slot, FTexts[id]));
+            buttons.push_back(CommandButton(slot, picture++, FTexts[id]));
         }
     }
     SendMessageW(FStandardBar, TB_ADDBUTTONSW, buttons.size(),
@@ -127,7 +146,7 @@ void TCommandBars::AddStandardButtons() {
 
 void TCommandBars::CreateVariablesButton(HFONT font) {
     FVariablesButton = CreateButton(FStandardBar, L"&Variables de impresión", kVariablesButtonId,
-                                    WS_TABSTOP, font);
+                                    BS_PUSHBUTTON | WS_TABSTOP, font);
     FVariablesHint = L"Variables de impresión";
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -139,16 +158,17 @@ void TCommandBars::CreateVariablesButton(HFONT font) {
     SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-// The import and export buttons are skipped by the Tab key.
+// The import and export buttons are skipped by the Tab key; they draw their
+// own picture left of the caption.
 void TCommandBars::CreateImportExportBar(HFONT font) {
     FImportExportBar = std::make_unique<TPanel>(FControlBar.Handle(), COLOR_WINDOW, WS_VISIBLE);
     FImportExportButtons = {
         CreateButton(FImportExportBar->Handle(), L"&Importar / Exportar TYP", kImportExportButtonId,
-                     0, font),
+                     BS_PUSHBUTTON, font),
         CreateButton(FImportExportBar->Handle(), L"&Importar TYP", CommandMessageId(actImportarTyp),
-                     0, font),
+                     BS_OWNERDRAW, font),
         CreateButton(FImportExportBar->Handle(), L"&Exportar TYP", CommandMessageId(actExportarTyp),
-                     0, font),
+                     BS_OWNERDRAW, font),
     };
     // The first button has no command of its own; the others are their commands'.
     EnableWindow(FImportExportButtons[0], FALSE);
@@ -164,21 +184,19 @@ SIZE TCommandBars::StandardBarSize() const {
     return size;
 }
 
-// A band that would overlap the standard bar goes on a row of its own, as
-// bands of a control bar do.
+// One row: the import/export bar beside the standard bar, at its left unless
+// that would overlap the standard bar, as bands of a control bar do.
 int TCommandBars::Layout(int width) {
     const SIZE standard = StandardBarSize();
     const int rowHeight = std::max(static_cast<int>(standard.cy), kButtonHeight) + 2 * kRowMargin;
     MoveWindow(FStandardBar, 0, (rowHeight - standard.cy) / 2, standard.cx, standard.cy, TRUE);
     PlaceVariablesButton();
-    const int left = ImportExportLeft();
-    const int row = left < standard.cx ? 1 : 0;
-    MoveWindow(FImportExportBar->Handle(), left, row * rowHeight + (rowHeight - kButtonHeight) / 2,
+    const int left = std::max(ImportExportLeft(), static_cast<int>(standard.cx));
+    MoveWindow(FImportExportBar->Handle(), left, (rowHeight - kButtonHeight) / 2,
                FImportExportWidth, kButtonHeight, TRUE);
     PlaceImportExportButtons();
-    const int height = (row + 1) * rowHeight;
-    MoveWindow(FControlBar.Handle(), 0, 0, width, height, TRUE);
-    return height;
+    MoveWindow(FControlBar.Handle(), 0, 0, width, rowHeight, TRUE);
+    return rowHeight;
 }
 
 void TCommandBars::PlaceVariablesButton() {
@@ -245,6 +263,41 @@ void TCommandBars::SetImportExportBounds(int left, int width) {
 
 int TCommandBars::ImportExportLeft() const {
     return FImportExportLeft.value_or(static_cast<int>(StandardBarSize().cx) + kBandGap);
+}
+
+bool TCommandBars::DrawItem(const DRAWITEMSTRUCT& item) const {
+    const auto found =
+        std::find(FImportExportButtons.begin() + 1, FImportExportButtons.end(), item.hwndItem);
+    if (found == FImportExportButtons.end())
+        return false;
+    const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    RECT face = item.rcItem;
+    DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    const int shift = pushed ? 1 : 0;
+    const int picture = static_cast<int>(found - FImportExportButtons.begin()) - 1;
+    ImageList_DrawEx(
+        FImportExportPictures.Handle(), picture, item.hDC, item.rcItem.left + kGlyphMargin + shift,
+        (item.rcItem.top + item.rcItem.bottom - kPictureSize) / 2 + shift, kPictureSize,
+        kPictureSize, CLR_NONE, disabled ? GetSysColor(COLOR_BTNFACE) : CLR_DEFAULT,
+        disabled ? ILD_BLEND50 : ILD_NORMAL);
+    wchar_t caption[40] = {};
+    GetWindowTextW(item.hwndItem, caption, 40);
+    RECT text = item.rcItem;
+    text.left += kGlyphMargin + kPictureSize + shift;
+    text.top += shift;
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+    const HGDIOBJ previous = SelectObject(item.hDC, font);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    DrawTextW(item.hDC, caption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(item.hDC, previous);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(item.hDC, &focus);
+    }
+    return true;
 }
 
 const std::wstring* TCommandBars::Hint(UINT id) const {

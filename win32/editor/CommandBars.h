@@ -2,6 +2,7 @@
 
 #include "editor/Commands.h"
 #include "editor/Panel.h"
+#include "editor/ToolBarPictures.h"
 
 #include <windows.h>
 #include <array>
@@ -14,8 +15,8 @@ namespace typ::win {
 
 // The control bar across the top of the editor window with its two tool bars:
 // the standard one (command buttons and the "&Variables de impresión" button)
-// and the import/export one. Until the pictures exist, the command buttons
-// show their captions.
+// and the import/export one. The command buttons show the pictures of the
+// window's own 16-pixel image list; their hints are their tool tips.
 class TCommandBars {
 public:
     TCommandBars(HWND form, HFONT font);
@@ -37,6 +38,10 @@ public:
     int ImportExportLeft() const;
     int HelpButtonWidth() const { return FHelpButtonWidth; }
 
+    // Paints an import or export button; false for any other control.
+    bool DrawItem(const DRAWITEMSTRUCT& item) const;
+    HIMAGELIST Pictures() const { return FPictures->Handle(); }
+
     // The hint of a command button, for its tool tip; null for other buttons.
     const std::wstring* Hint(UINT id) const;
 
@@ -50,6 +55,8 @@ private:
     SIZE StandardBarSize() const;
 
     TPanel FControlBar;
+    std::unique_ptr<TWinImageList> FPictures;
+    TImportExportPictures FImportExportPictures;
     HWND FStandardBar = nullptr;
     HWND FVariablesButton = nullptr;
     std::unique_ptr<TPanel> FImportExportBar;

@@ -167,6 +167,10 @@ LRESULT TfrmEditorTYP::TImpl::Dispatch(UINT message, WPARAM wParam, LPARAM lPara
         if (Notify(*reinterpret_cast<NMHDR*>(lParam)))
             return 0;
         break;
+    case WM_DRAWITEM:
+        if (Bars != nullptr && Bars->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
     case WM_INITMENUPOPUP:
         if (reinterpret_cast<HMENU>(wParam) == Menus->Edit() ||
             reinterpret_cast<HMENU>(wParam) == Menus->Popup())

@@ -10,7 +10,8 @@ namespace {
 constexpr wchar_t kClassName[] = L"TypPanel";
 
 bool IsForwarded(UINT message) {
-    return message == WM_COMMAND || message == WM_NOTIFY || message == WM_CONTEXTMENU;
+    return message == WM_COMMAND || message == WM_NOTIFY || message == WM_CONTEXTMENU ||
+           message == WM_DRAWITEM;
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 namespace typ::win {
 
 // A plain container window filled with a system colour. It passes its
-// children's commands and notifications on to its own parent, so the form
+// children's commands, notifications and owner-drawn painting on to its own parent, so the form
 // receives them wherever the control sits.
 class TPanel {
 public:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <utility>
 
 namespace typ::win {
@@ -41,5 +42,7 @@ using TOwnedPen = THandleOwner<HPEN, &DeleteObject>;
 using TOwnedDc = THandleOwner<HDC, &DeleteDC>;
 using TOwnedMenu = THandleOwner<HMENU, &DestroyMenu>;
 using TOwnedAccelerators = THandleOwner<HACCEL, &DestroyAcceleratorTable>;
+using TOwnedIcon = THandleOwner<HICON, &DestroyIcon>;
+using TOwnedImageList = THandleOwner<HIMAGELIST, &ImageList_Destroy>;
 
 } // namespace typ::win
