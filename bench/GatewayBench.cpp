@@ -3,6 +3,7 @@
 // client property of a record.
 
 #include "DoubleSeed.h"
+#include "RunningService.h"
 #include "SysInfoDouble.h"
 #include "platform/ServiceState.h"
 #include "sysinfo/SysInfoChannelFactory.h"
@@ -14,14 +15,7 @@
 
 namespace {
 
-class TRunningService final : public typ::TServiceStateSource {
-public:
-    bool GetServiceState(const std::u16string&, const std::u16string&,
-                         std::uint8_t& State) const override {
-        State = typ::kServiceRunning;
-        return true;
-    }
-};
+using typ::bench::TRunningService;
 
 // The double on loopback for the run of one benchmark.
 class TBenchService {

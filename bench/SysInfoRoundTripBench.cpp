@@ -2,6 +2,7 @@
 // whole round trip of a help request that misses the cache (service state,
 // new channel, enciphered request, TCP, response).
 
+#include "RunningService.h"
 #include "SysInfoDouble.h"
 #include "platform/ServiceState.h"
 #include "sysinfo/SysInfoChannelFactory.h"
@@ -12,14 +13,7 @@
 
 namespace {
 
-class TRunningService final : public typ::TServiceStateSource {
-public:
-    bool GetServiceState(const std::u16string&, const std::u16string&,
-                         std::uint8_t& State) const override {
-        State = typ::kServiceRunning;
-        return true;
-    }
-};
+using typ::bench::TRunningService;
 
 void GetClientRoundTrip(benchmark::State& state) {
     TRunningService running;

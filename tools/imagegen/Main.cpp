@@ -5,9 +5,7 @@
 #include "PictureTable.h"
 #include "SourceRenderer.h"
 
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string_view>
 
 namespace {
@@ -52,15 +50,6 @@ TOptions ParseOptions(int argc, char** argv) {
     return options;
 }
 
-std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -72,7 +61,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     try {
-        const auto table = typ::pictures::ParsePictureTable(ReadText(options.Table));
+        const auto table = typ::pictures::ParsePictureTable(typ::pictures::ReadFile(options.Table));
         typ::pictures::TSourceRenderer renderer(options.Paths);
         const auto strips = typ::pictures::AllStrips(table, renderer);
         typ::pictures::WriteResources(strips, options.Output, options.Script);

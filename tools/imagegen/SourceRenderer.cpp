@@ -8,10 +8,10 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <unistd.h>
 #include <vector>
 
 namespace typ::pictures {
-namespace {
 
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -21,6 +21,8 @@ std::string ReadFile(const std::filesystem::path& path) {
     text << in.rdbuf();
     return text.str();
 }
+
+namespace {
 
 void WriteFile(const std::filesystem::path& path, const std::string& data) {
     std::ofstream out(path, std::ios::binary);
@@ -168,17 +170,26 @@ TRaster TSourceRenderer::RenderSvg(const std::string& aSvg, const std::string& a
     const std::string size = std::to_string(aWidth) + "x" + std::to_string(aHeight);
     const auto svgFile = FPaths.Cache / (aKey + "_" + size + ".svg");
     const auto pngFile = FPaths.Cache / (aKey + "_" + size + ".png");
-    // Rendered again only when the SVG it comes from changed.
+    // Rendered again only when the SVG it comes from changed. Each render goes
+    // to files of this process first and is renamed into place, because test
+    // processes running side by side share the cache and must never read a
+    // half-written picture.
     if (!std::filesystem::exists(svgFile) || ReadFile(svgFile) != aSvg ||
         !std::filesystem::exists(pngFile)) {
-        WriteFile(svgFile, aSvg);
+        const std::string own = "." + std::to_string(getpid());
+        const auto svgOwn = svgFile.string() + own;
+        const auto pngOwn = pngFile.string() + own;
+        WriteFile(svgOwn, aSvg);
         const std::string command = "'" + FPaths.Rsvg + "' -w " + std::to_string(aWidth) + " -h " +
-                                    std::to_string(aHeight) + " -o '" + pngFile.string() + "' '" +
-                                    svgFile.string() + "'";
+                                    std::to_string(aHeight) + " -o '" + pngOwn + "' '" + svgOwn +
+                                    "'";
         if (std::system(command.c_str()) != 0) {
-            std::filesystem::remove(pngFile);
+            std::filesystem::remove(pngOwn);
+            std::filesystem::remove(svgOwn);
             throw std::runtime_error("the SVG renderer failed on " + svgFile.string());
         }
+        std::filesystem::rename(pngOwn, pngFile);
+        std::filesystem::rename(svgOwn, svgFile);
     }
     TRaster raster = DecodePng(ReadFile(pngFile));
     if (raster.Width != aWidth || raster.Height != aHeight)

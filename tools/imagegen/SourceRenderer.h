@@ -9,6 +9,9 @@
 
 namespace typ::pictures {
 
+// The whole file as bytes; throws when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
+
 struct TRendererPaths {
     std::filesystem::path Icons;  // the icon theme's root: <edge>x<edge>/ and scalable/
     std::filesystem::path Shapes; // our shapes, <shape>[-<arg>].svg

@@ -79,15 +79,28 @@ TWinImageList::TWinImageList(int aCellWidth, int aCellHeight)
     FList.Reset(ImageList_Create(FCellWidth, FCellHeight, ILC_COLOR32 | ILC_MASK, 4, 4));
 }
 
+bool TWinImageList::FitsCell(const TWinBitmap& aBitmap) const {
+    return aBitmap.Handle() != nullptr && aBitmap.Width() == FCellWidth &&
+           aBitmap.Height() == FCellHeight;
+}
+
 int TWinImageList::Put(int aIndex, const TWinBitmap& aBitmap, const TWinBitmap& aMask) {
+    // A picture of the cell's size goes in as it is: stretching it costs more
+    // than the rest of an entry, and the tool bar adds ten on every window.
+    if (FitsCell(aBitmap) && FitsCell(aMask))
+        return PutFitted(aIndex, aBitmap, aMask);
     // An empty picture puts a transparent entry: a white mask over nothing.
     const TWinBitmap noMask(0, 0, true);
     const TWinBitmap colour = FitToCell(aBitmap, FCellWidth, FCellHeight);
     const TWinBitmap mask =
         FitToCell(aBitmap.Handle() != nullptr ? aMask : noMask, FCellWidth, FCellHeight);
+    return PutFitted(aIndex, colour, mask);
+}
+
+int TWinImageList::PutFitted(int aIndex, const TWinBitmap& aBitmap, const TWinBitmap& aMask) {
     if (aIndex < 0)
-        return ImageList_Add(FList.Get(), colour.Handle(), mask.Handle());
-    return ImageList_Replace(FList.Get(), aIndex, colour.Handle(), mask.Handle()) ? aIndex : -1;
+        return ImageList_Add(FList.Get(), aBitmap.Handle(), aMask.Handle());
+    return ImageList_Replace(FList.Get(), aIndex, aBitmap.Handle(), aMask.Handle()) ? aIndex : -1;
 }
 
 void TWinImageList::AddIcon(const TIconObject& aIcon) {

@@ -69,6 +69,8 @@ public:
 
 private:
     int Put(int aIndex, const TWinBitmap& aBitmap, const TWinBitmap& aMask);
+    int PutFitted(int aIndex, const TWinBitmap& aBitmap, const TWinBitmap& aMask);
+    bool FitsCell(const TWinBitmap& aBitmap) const;
 
     TOwnedImageList FList;
     int FCellWidth;
