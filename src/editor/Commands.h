@@ -79,7 +79,7 @@ struct TMenuEntry {
 };
 
 // A top-level item of the menu bar: a drop-down menu with a caption, or a
-// single command, shown as its menu items are (MenuItemText).
+// single command, shown by its caption alone (its shortcut still works).
 struct TMainMenuItem {
     std::u16string_view Caption;
     std::span<const TMenuEntry> Items;
