@@ -58,7 +58,7 @@ TEST(EditorWindow, IsCreatedHiddenWithItsClassNamesAndParts) {
 TEST(EditorWindow, MenuBarShowsEveryCaptionWithItsShortcut) {
     TfrmEditorTYP form;
     const HMENU bar = GetMenu(form.Handle());
-    EXPECT_EQ(MenuItems(bar), (Items{L"&Archivo", L"&Edición", L"&Formato", L"&Ayuda\tF1"}));
+    EXPECT_EQ(MenuItems(bar), (Items{L"&Archivo", L"&Edición", L"&Formato", L"&Ayuda"}));
     EXPECT_EQ(
         MenuItems(GetSubMenu(bar, 0)),
         (Items{L"&Abrir\tCtrl+A", L"&Guardar\tCtrl+G", L"G&uardar como...", L"&Imprimir\tCtrl+P",

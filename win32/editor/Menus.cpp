@@ -23,6 +23,14 @@ void AppendCommand(HMENU menu, TCommandId id, bool checkItem) {
     AppendMenuW(menu, ItemFlags(command, checkItem), CommandMessageId(id), text.c_str());
 }
 
+// A command on the menu bar itself shows its caption alone: the bar has no
+// column for shortcut text, which would leave a gap; the key still works.
+void AppendBarCommand(HMENU bar, TCommandId id) {
+    const TCommand& command = Command(id);
+    const std::wstring text = Wide(command.Caption);
+    AppendMenuW(bar, ItemFlags(command, false), CommandMessageId(id), text.c_str());
+}
+
 HMENU BuildMenu(std::span<const TMenuEntry> items, HMENU menu) {
     for (const TMenuEntry& item : items)
         if (item.IsSeparator())
@@ -67,7 +75,7 @@ HACCEL BuildAccelerators() {
 TMenus::TMenus() : FBar(CreateMenu()), FPopup(BuildMenu(PopupMenu(), CreatePopupMenu())) {
     for (const TMainMenuItem& item : MainMenu()) {
         if (item.Command) {
-            AppendCommand(FBar.Get(), *item.Command, false);
+            AppendBarCommand(FBar.Get(), *item.Command);
             continue;
         }
         const HMENU menu = BuildMenu(item.Items, CreatePopupMenu());

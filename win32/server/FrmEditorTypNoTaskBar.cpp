@@ -1,5 +1,6 @@
 #include "server/FrmEditorTypNoTaskBar.h"
 
+#include "help/HtmlHelp.h"
 #include "server/HostedText.h"
 
 #include <utility>
@@ -25,6 +26,16 @@ void TFrmEditorTypNoTaskBar::ShowHook() {
         FShowError = std::current_exception();
         PostMessageW(Handle(), WM_CLOSE, 0, 0);
     }
+}
+
+void TFrmEditorTypNoTaskBar::HelpHook() {
+    if (FHelpContext > 0)
+        ShowContextHelp(FHelpContext, FHelpFile, reinterpret_cast<std::uintptr_t>(Handle()));
+}
+
+void TFrmEditorTypNoTaskBar::VariablesHelpHook() {
+    if (FHelpContextVar > 0)
+        ShowContextHelp(FHelpContextVar, FHelpFile, reinterpret_cast<std::uintptr_t>(Handle()));
 }
 
 void TFrmEditorTypNoTaskBar::PrepareShownText() {

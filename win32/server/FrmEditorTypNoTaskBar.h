@@ -30,6 +30,10 @@ public:
 
 protected:
     void ShowHook() override;
+    // Help on the editor and on the print variables, each only when the host
+    // gave its context.
+    void HelpHook() override;
+    void VariablesHelpHook() override;
 
 private:
     void PrepareShownText();

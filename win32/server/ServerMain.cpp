@@ -1,5 +1,6 @@
 #include "server/ServerMain.h"
 
+#include "help/HtmlHelpLibrary.h"
 #include "platform/WideText.h"
 #include "server/ComRuntime.h"
 #include "server/MainWindow.h"
@@ -49,6 +50,7 @@ int Serve(HINSTANCE instance, TStartMode mode, const TServerTypeLibrary& library
                            Wide(ProgIdOf(Utf16(library.Name), Utf16(library.ClassName))), &lifetime,
                            nullptr};
     const TClassObjectRegistration registration(CLSID_EditorTypCom, context);
+    const THtmlHelpLibrary helpLibrary;
     const TMainWindow mainWindow(instance, lifetime);
     context.MainWindow = mainWindow.Handle();
     return RunMessageLoop();
