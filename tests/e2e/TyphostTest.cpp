@@ -26,6 +26,43 @@ std::wstring Utf16(const std::string& utf8) {
     return text;
 }
 
+// The first visible dialog box of the window's process, waited for a while.
+HWND WaitForDialogOf(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    struct TSearch {
+        DWORD Process;
+        HWND Found;
+    } search{process, nullptr};
+    for (int attempt = 0; attempt < 100 && search.Found == nullptr; ++attempt) {
+        std::this_thread::sleep_for(100ms);
+        EnumWindows(
+            [](HWND candidate, LPARAM param) -> BOOL {
+                auto& wanted = *reinterpret_cast<TSearch*>(param);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(candidate, &owner);
+                wchar_t className[16] = {};
+                GetClassNameW(candidate, className, 16);
+                if (owner == wanted.Process && IsWindowVisible(candidate) &&
+                    std::wstring(className) == L"#32770")
+                    wanted.Found = candidate;
+                return wanted.Found == nullptr;
+            },
+            reinterpret_cast<LPARAM>(&search));
+    }
+    return search.Found;
+}
+
+std::wstring DialogMessage(HWND dialog) {
+    std::wstring text;
+    for (HWND label : Descendants(dialog, L"Static")) {
+        wchar_t line[512] = {};
+        GetWindowTextW(label, line, 512);
+        text += line;
+    }
+    return text;
+}
+
 // A folder of its own under the temporary folder, emptied of earlier runs' files.
 class TyphostTest : public ::testing::Test {
 protected:
@@ -97,6 +134,43 @@ TEST_F(TyphostTest, LeavesAnUnchangedTemplateAlone) {
     EXPECT_TRUE(drive.Closed) << drive.Problem;
     EXPECT_EQ(run.ExitCode, 0u) << run.Err;
     EXPECT_EQ(Utf16(run.Out), L"Sin cambios: " + path + L"\n");
+    EXPECT_EQ(ReadBytes(path), grid);
+}
+
+TEST_F(TyphostTest, HelpWithoutAnInstallationSaysSoAndKeepsTheEditorAndText) {
+    const std::string grid = "ab\r\ncd";
+    const std::wstring path = WriteTemplate(L"help.typ", grid);
+    CreateDirectoryW((FFolder + L"sin-llave").c_str(), nullptr);
+    TDriveRequest request;
+    request.Caption = L"Ayuda sin llave";
+    std::wstring message;
+    bool openAfterBox = false;
+    request.WhileShown = [&](HWND editor) {
+        const std::vector<HWND> grids = Descendants(editor, kGridWindowClass);
+        if (grids.empty())
+            return;
+        PostMessageW(grids.front(), WM_KEYDOWN, VK_F1, 1);
+        PostMessageW(grids.front(), WM_KEYUP, VK_F1, static_cast<LPARAM>(0xC0000001u));
+        const HWND box = WaitForDialogOf(editor);
+        if (box == nullptr)
+            return;
+        message = DialogMessage(box);
+        SendMessageTimeoutW(box, WM_COMMAND, IDOK, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+        std::this_thread::sleep_for(300ms);
+        openAfterBox = IsWindowVisible(editor) != FALSE;
+    };
+    TDriveResult drive;
+    std::thread person([&] { drive = DriveEditor(request); });
+    const TProcessResult run =
+        RunProcess(Typhost(),
+                   {L"--caption", L"Ayuda sin llave", L"--help-file",
+                    FFolder + L"sin-llave\\IV_.CHM", L"--help-context", L"1234", path},
+                   60s);
+    person.join();
+    EXPECT_EQ(message, L"No fue posible mostrar la ayuda.");
+    EXPECT_TRUE(openAfterBox);
+    EXPECT_TRUE(drive.Closed) << drive.Problem;
+    EXPECT_EQ(run.ExitCode, 0u) << run.Err;
     EXPECT_EQ(ReadBytes(path), grid);
 }
 
