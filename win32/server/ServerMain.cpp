@@ -1,5 +1,6 @@
 #include "server/ServerMain.h"
 
+#include "application/Win32Application.h"
 #include "help/HtmlHelpLibrary.h"
 #include "platform/WideText.h"
 #include "server/ComRuntime.h"
@@ -51,6 +52,7 @@ int Serve(HINSTANCE instance, TStartMode mode, const TServerTypeLibrary& library
                            nullptr};
     const TClassObjectRegistration registration(CLSID_EditorTypCom, context);
     const THtmlHelpLibrary helpLibrary;
+    const TWin32ApplicationWindows applicationWindows;
     const TMainWindow mainWindow(instance, lifetime);
     context.MainWindow = mainWindow.Handle();
     return RunMessageLoop();
