@@ -26,29 +26,30 @@ std::wstring Utf16(const std::string& utf8) {
     return text;
 }
 
+struct TDialogSearch {
+    DWORD Process;
+    HWND Found;
+};
+
+BOOL CALLBACK FindDialog(HWND candidate, LPARAM param) {
+    auto& wanted = *reinterpret_cast<TDialogSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(candidate, &owner);
+    wchar_t className[16] = {};
+    GetClassNameW(candidate, className, 16);
+    if (owner == wanted.Process && IsWindowVisible(candidate) &&
+        std::wstring(className) == L"#32770")
+        wanted.Found = candidate;
+    return wanted.Found == nullptr;
+}
+
 // The first visible dialog box of the window's process, waited for a while.
 HWND WaitForDialogOf(HWND window) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    struct TSearch {
-        DWORD Process;
-        HWND Found;
-    } search{process, nullptr};
+    TDialogSearch search{0, nullptr};
+    GetWindowThreadProcessId(window, &search.Process);
     for (int attempt = 0; attempt < 100 && search.Found == nullptr; ++attempt) {
         std::this_thread::sleep_for(100ms);
-        EnumWindows(
-            [](HWND candidate, LPARAM param) -> BOOL {
-                auto& wanted = *reinterpret_cast<TSearch*>(param);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(candidate, &owner);
-                wchar_t className[16] = {};
-                GetClassNameW(candidate, className, 16);
-                if (owner == wanted.Process && IsWindowVisible(candidate) &&
-                    std::wstring(className) == L"#32770")
-                    wanted.Found = candidate;
-                return wanted.Found == nullptr;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
     }
     return search.Found;
 }

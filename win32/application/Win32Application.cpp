@@ -6,18 +6,18 @@
 namespace typ::win {
 namespace {
 
+BOOL CALLBACK CollectOwnWindow(HWND window, LPARAM param) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+
 // The visible top-level windows of this process, in z-order.
 std::vector<HWND> ApplicationWindows() {
     std::vector<HWND> windows;
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == GetCurrentProcessId() && IsWindowVisible(window))
-                reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    EnumWindows(CollectOwnWindow, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
