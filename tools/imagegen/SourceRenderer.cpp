@@ -176,9 +176,9 @@ TRaster TSourceRenderer::RenderSvg(const std::string& aSvg, const std::string& a
     // half-written picture.
     if (!std::filesystem::exists(svgFile) || ReadFile(svgFile) != aSvg ||
         !std::filesystem::exists(pngFile)) {
-        const std::string own = "." + std::to_string(getpid());
-        const auto svgOwn = svgFile.string() + own;
-        const auto pngOwn = pngFile.string() + own;
+        const std::string pid = std::to_string(getpid());
+        const std::string svgOwn = svgFile.string() + '.' + pid;
+        const std::string pngOwn = pngFile.string() + '.' + pid;
         WriteFile(svgOwn, aSvg);
         const std::string command = "'" + FPaths.Rsvg + "' -w " + std::to_string(aWidth) + " -h " +
                                     std::to_string(aHeight) + " -o '" + pngOwn + "' '" + svgOwn +
