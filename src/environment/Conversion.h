@@ -1,17 +1,12 @@
 #pragma once
 
+#include "environment/ConvertError.h"
+
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace typ {
-
-// A text that does not read as the value asked for; the message (UTF-8) is
-// the framework's English text with the text quoted.
-class EConvertError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // A decimal 32-bit integer with an optional sign; raises "'%s' is not a
 // valid integer value" for anything else, the empty text included.

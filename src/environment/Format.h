@@ -1,5 +1,7 @@
 #pragma once
 
+#include "environment/ConvertError.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <stdexcept>
@@ -9,12 +11,6 @@
 #include <variant>
 
 namespace typ {
-
-// A format string that does not fit its arguments.
-class EConvertError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // One argument of Format: a whole number or a text.
 class TFormatArg {

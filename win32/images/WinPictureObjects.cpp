@@ -36,6 +36,18 @@ TWinBitmap FitToCell(const TWinBitmap& aBitmap, int aWidth, int aHeight) {
     return fitted;
 }
 
+HBITMAP ColourSection(int aWidth, int aHeight) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = aWidth;
+    info.bmiHeader.biHeight = -aHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
 } // namespace
 
 TWinBitmap::TWinBitmap(int aWidth, int aHeight, bool aMonochrome) : FMonochrome(aMonochrome) {
@@ -47,16 +59,18 @@ void TWinBitmap::Allocate(int aWidth, int aHeight) {
     FHeight = aHeight;
     if (aWidth <= 0 || aHeight <= 0)
         return FBitmap.Reset();
-    if (FMonochrome) {
-        FBitmap.Reset(CreateBitmap(aWidth, aHeight, 1, 1, nullptr));
-    } else {
-        const HDC screen = GetDC(nullptr);
-        FBitmap.Reset(CreateCompatibleBitmap(screen, aWidth, aHeight));
-        ReleaseDC(nullptr, screen);
-    }
+    // A 32-bit section rather than a bitmap compatible with the screen: asking
+    // the screen for a context costs more than the whole picture, and a
+    // section selects into a memory context at any screen depth.
+    FBitmap.Reset(FMonochrome ? CreateBitmap(aWidth, aHeight, 1, 1, nullptr)
+                              : ColourSection(aWidth, aHeight));
     TSelectedBitmap selected(FBitmap.Get());
-    const RECT all{0, 0, aWidth, aHeight};
-    FillRect(selected.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    Whiten(selected.Dc());
+}
+
+void TWinBitmap::Whiten(HDC aDc) const {
+    const RECT all{0, 0, FWidth, FHeight};
+    FillRect(aDc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
 
 void TWinBitmap::Assign(const TStoredList& aList, int aPosition) {
@@ -64,8 +78,12 @@ void TWinBitmap::Assign(const TStoredList& aList, int aPosition) {
     int width = 0;
     int height = 0;
     ImageList_GetIconSize(list, &width, &height);
-    Allocate(width, height);
+    const bool sameSize = FBitmap && width == FWidth && height == FHeight;
+    if (!sameSize)
+        Allocate(width, height);
     TSelectedBitmap selected(FBitmap.Get());
+    if (sameSize)
+        Whiten(selected.Dc());
     ImageList_Draw(list, aPosition, selected.Dc(), 0, 0, ILD_NORMAL);
 }
 

@@ -32,6 +32,7 @@ public:
 
 private:
     void Allocate(int aWidth, int aHeight);
+    void Whiten(HDC aDc) const;
 
     TOwnedBitmap FBitmap;
     int FWidth = 0;

@@ -5,16 +5,35 @@
 #include "images/WinPictureObjects.h"
 #include "platform/WideText.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace typ::win {
 namespace {
 
+TWinStoredList LoadList(HMODULE aProgram, const TImageModule& aModule, const TImageListSpec& aList);
+
+// Each list is loaded the first time it is asked for: the tool bar needs one
+// of a module's lists, and loading all of them made the editor window slower
+// to appear.
 class TWinModulePictures final : public TModulePictures {
 public:
-    std::vector<TWinStoredList> Lists;
-    const TStoredList& List(std::size_t aIndex) const override { return Lists.at(aIndex); }
+    TWinModulePictures(HMODULE aProgram, const TImageModule& aModule)
+        : FProgram(aProgram), FModule(aModule), FLists(aModule.Lists.size()) {}
+
+    const TStoredList& List(std::size_t aIndex) const override {
+        std::unique_ptr<TWinStoredList>& list = FLists.at(aIndex);
+        if (!list)
+            list = std::make_unique<TWinStoredList>(
+                LoadList(FProgram, FModule, FModule.Lists[aIndex]));
+        return *list;
+    }
+
+private:
+    HMODULE FProgram;
+    const TImageModule& FModule;
+    mutable std::vector<std::unique_ptr<TWinStoredList>> FLists;
 };
 
 std::span<const std::uint8_t> ResourceBytes(HMODULE aProgram, const std::string& aName) {
@@ -84,11 +103,7 @@ TWinStoredList LoadList(HMODULE aProgram, const TImageModule& aModule,
 
 std::unique_ptr<TModulePictures> TWinPictureSource::LoadModule(const TImageModule& aModule) {
     const HMODULE module = FModule != nullptr ? FModule : GetModuleHandleW(nullptr);
-    auto pictures = std::make_unique<TWinModulePictures>();
-    pictures->Lists.reserve(aModule.Lists.size());
-    for (const TImageListSpec& list : aModule.Lists)
-        pictures->Lists.push_back(LoadList(module, aModule, list));
-    return pictures;
+    return std::make_unique<TWinModulePictures>(module, aModule);
 }
 
 int TWinPictureSource::ScreenColorDepth() {
