@@ -1,5 +1,7 @@
 #include "Notepad.h"
 
+#include "WindowDriver.h"
+
 #include <stdexcept>
 #include <thread>
 
@@ -7,28 +9,13 @@ namespace typ::bench {
 
 namespace {
 
-struct TProcessWindow {
-    DWORD ProcessId;
-    HWND Window;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND window, LPARAM param) {
-    auto& search = *reinterpret_cast<TProcessWindow*>(param);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId != search.ProcessId || !IsWindowVisible(window))
-        return TRUE;
-    search.Window = window;
-    return FALSE;
-}
-
 HWND WaitForWindow(DWORD processId) {
-    TProcessWindow search{processId, nullptr};
-    for (int attempt = 0; attempt < 300 && search.Window == nullptr; ++attempt) {
+    HWND window = nullptr;
+    for (int attempt = 0; attempt < 300 && window == nullptr; ++attempt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+        window = win::VisibleWindowOf(processId);
     }
-    return search.Window;
+    return window;
 }
 
 } // namespace

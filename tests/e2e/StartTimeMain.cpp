@@ -3,6 +3,7 @@
 // test.
 //   e2e_start_time SERVER.exe [RUNS]
 #include "EditorHost.h"
+#include "WindowDriver.h"
 
 #include <windows.h>
 #include <algorithm>
@@ -39,22 +40,6 @@ TEditorStart EditorStart() {
     return times;
 }
 
-struct TProcessWindow {
-    DWORD ProcessId;
-    HWND Window;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND window, LPARAM param) {
-    auto& search = *reinterpret_cast<TProcessWindow*>(param);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId == search.ProcessId && IsWindowVisible(window)) {
-        search.Window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // From starting notepad.exe to its window on screen; 0 when it never shows.
 milliseconds NotepadStart() {
     STARTUPINFOW startup{};
@@ -66,14 +51,14 @@ milliseconds NotepadStart() {
                         &process)) {
         return 0ms;
     }
-    TProcessWindow search{process.dwProcessId, nullptr};
-    while (!search.Window && Since(start) < 30s) {
-        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+    HWND window = nullptr;
+    while (window == nullptr && Since(start) < 30s) {
+        window = typ::win::VisibleWindowOf(process.dwProcessId);
         std::this_thread::sleep_for(5ms);
     }
-    const milliseconds shown = search.Window ? Since(start) : 0ms;
-    if (search.Window) {
-        PostMessageW(search.Window, WM_CLOSE, 0, 0);
+    const milliseconds shown = window != nullptr ? Since(start) : 0ms;
+    if (window != nullptr) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
     }
     if (WaitForSingleObject(process.hProcess, 10000) == WAIT_TIMEOUT) {
         TerminateProcess(process.hProcess, 1);

@@ -242,4 +242,29 @@ std::vector<HWND> VisibleDescendants(HWND parent, const wchar_t* className,
     return Matching(parent, className, &text);
 }
 
+namespace {
+
+struct TProcessWindow {
+    DWORD ProcessId;
+    HWND Window;
+};
+
+BOOL CALLBACK FindProcessWindow(HWND window, LPARAM param) {
+    auto& search = *reinterpret_cast<TProcessWindow*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.ProcessId || !IsWindowVisible(window))
+        return TRUE;
+    search.Window = window;
+    return FALSE;
+}
+
+} // namespace
+
+HWND VisibleWindowOf(DWORD processId) {
+    TProcessWindow search{processId, nullptr};
+    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.Window;
+}
+
 } // namespace typ::win

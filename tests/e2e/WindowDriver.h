@@ -44,6 +44,9 @@ TDriveResult DriveEditor(const TDriveRequest& request);
 // ends the process that owns the window.
 void EndOwnerProcess(HWND window);
 
+// The first visible top-level window of the process, or null.
+HWND VisibleWindowOf(DWORD processId);
+
 // The window's descendants of a window class.
 std::vector<HWND> Descendants(HWND parent, const wchar_t* className);
 

@@ -36,7 +36,9 @@ TWinBitmap FitToCell(const TWinBitmap& aBitmap, int aWidth, int aHeight) {
     return fitted;
 }
 
-HBITMAP ColourSection(int aWidth, int aHeight) {
+} // namespace
+
+HBITMAP ColourSection(int aWidth, int aHeight, void** aBits) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = aWidth;
@@ -45,10 +47,9 @@ HBITMAP ColourSection(int aWidth, int aHeight) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, aBits != nullptr ? aBits : &bits,
+                            nullptr, 0);
 }
-
-} // namespace
 
 TWinBitmap::TWinBitmap(int aWidth, int aHeight, bool aMonochrome) : FMonochrome(aMonochrome) {
     Allocate(aWidth, aHeight);

@@ -78,6 +78,9 @@ private:
     int FCellHeight;
 };
 
+// A top-down 32-bit section; its pixels in aBits when asked for.
+HBITMAP ColourSection(int aWidth, int aHeight, void** aBits = nullptr);
+
 // The platform objects behind the core's picture interfaces.
 const TWinBitmap& WinBitmap(const TBitmapObject& aBitmap);
 const TWinIcon& WinIcon(const TIconObject& aIcon);

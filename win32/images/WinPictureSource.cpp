@@ -48,15 +48,8 @@ std::span<const std::uint8_t> ResourceBytes(HMODULE aProgram, const std::string&
 
 // A top-down 32-bit section holding the pixels.
 TOwnedBitmap ColourBitmap(int aWidth, int aHeight, const std::vector<std::uint8_t>& aPixels) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = aWidth;
-    info.bmiHeader.biHeight = -aHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    TOwnedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    TOwnedBitmap bitmap(ColourSection(aWidth, aHeight, &bits));
     if (bits != nullptr)
         std::copy(aPixels.begin(), aPixels.end(), static_cast<std::uint8_t*>(bits));
     return bitmap;
