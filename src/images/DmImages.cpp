@@ -30,7 +30,7 @@ int TDmImages::IndexOf(TImageEnum aImageEnum) const {
 }
 
 const TStoredList& TDmImages::Accessor(TImageSize aImageSize, TImageKind aKind) const {
-    const TImageListSpec* list = FModule.FindList(aImageSize, aKind);
+    const TImageListLayout* list = FModule.FindList(aImageSize, aKind);
     if (list == nullptr)
         throw EAbstractError("Error abstracto: " + std::string(FModule.ClassName) + "." +
                              AccessorName(aImageSize, aKind));
@@ -82,8 +82,8 @@ void TDmImages::GetBitmap(TImageEnum aImageEnum, TImageSize aImageSize,
 
 void TDmImages::GetLogoBitmap(TImageEnum aImageEnum, TBitmapObject& aBitMap) const {
     for (std::size_t index = 0; index < FModule.Lists.size(); ++index) {
-        const TImageListSpec& spec = FModule.Lists[index];
-        if (FModule.Pictures[static_cast<std::size_t>(spec.First)] == aImageEnum)
+        const TImageListLayout& layout = FModule.Lists[index];
+        if (FModule.Pictures[static_cast<std::size_t>(layout.First)] == aImageEnum)
             return aBitMap.Assign(FLists->List(index), 0);
     }
 }

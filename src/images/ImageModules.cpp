@@ -15,7 +15,7 @@ constexpr TRgb kWizardBackground{247, 247, 247};
 constexpr TImageEnum kEmptyPictures[] = {
     TImageEnum::ieEmpty,
 };
-constexpr TImageListSpec kEmptyLists[] = {
+constexpr TImageListLayout kEmptyLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 1, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 1, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 1, std::nullopt, {}},
@@ -29,7 +29,7 @@ constexpr TImageEnum kStatusBarPictures[] = {
     TImageEnum::ieStatusBarUser,
     TImageEnum::ieStatusBarVersion,
 };
-constexpr TImageListSpec kStatusBarLists[] = {
+constexpr TImageListLayout kStatusBarLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 4, std::nullopt, {}},
@@ -40,7 +40,7 @@ constexpr TImageEnum kToolbarMenuPictures[] = {
     TImageEnum::ieToolbarMenuShowKeyboard,    TImageEnum::ieToolbarMenuShowFullKeyboard,
     TImageEnum::ieToolbarMenuShowNumKeyboard,
 };
-constexpr TImageListSpec kToolbarMenuLists[] = {
+constexpr TImageListLayout kToolbarMenuLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 5, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 5, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 5, std::nullopt, {}},
@@ -126,7 +126,7 @@ constexpr TImageEnum kActPictures[] = {
     TImageEnum::ieActReferencias,
     TImageEnum::ieActCorreccion,
 };
-constexpr TImageListSpec kActLists[] = {
+constexpr TImageListLayout kActLists[] = {
     {TImageSize::is11p, TImageKind::Bmp, 11, 11, 0, 1, std::nullopt, {}},
     {TImageSize::is11p, TImageKind::Png, 11, 11, 0, 1, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 78, std::nullopt, {}},
@@ -138,7 +138,7 @@ constexpr TImageEnum kNotificacionesPictures[] = {
     TImageEnum::ieNotificacionesSin,
     TImageEnum::ieNotificacionesCon,
 };
-constexpr TImageListSpec kNotificacionesLists[] = {
+constexpr TImageListLayout kNotificacionesLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 2, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 2, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 2, std::nullopt, {}},
@@ -149,7 +149,7 @@ constexpr TImageEnum kQuickFinderPictures[] = {
     TImageEnum::ieQuickFinderNotFound,
     TImageEnum::ieQuickFinderCancel,
 };
-constexpr TImageListSpec kQuickFinderLists[] = {
+constexpr TImageListLayout kQuickFinderLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 3, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 3, std::nullopt, {}},
 };
@@ -159,7 +159,7 @@ constexpr TImageEnum kQuendaPictures[] = {
     TImageEnum::ieQuendaExtraerAPK,          TImageEnum::ieQuendaConfigurarTeclas,
     TImageEnum::ieQuendaTecladoAlfanumerico,
 };
-constexpr TImageListSpec kQuendaLists[] = {
+constexpr TImageListLayout kQuendaLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 7, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 7, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 7, std::nullopt, {}},
@@ -190,7 +190,7 @@ constexpr TImageEnum kNavPictures[] = {
     TImageEnum::ieNavProveedoresArticulos,
     TImageEnum::ieNavReemplazo,
 };
-constexpr TImageListSpec kNavLists[] = {
+constexpr TImageListLayout kNavLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 23, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 23, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 23, std::nullopt, {}},
@@ -203,7 +203,7 @@ constexpr TImageEnum kGridNavPictures[] = {
     TImageEnum::ieGridNavInsertRow,   TImageEnum::ieGridNavInsertColumn,
     TImageEnum::ieGridAgregarColumna,
 };
-constexpr TImageListSpec kGridNavLists[] = {
+constexpr TImageListLayout kGridNavLists[] = {
     {TImageSize::is11p, TImageKind::Bmp, 11, 11, 0, 8, std::nullopt, {}},
     {TImageSize::is11p, TImageKind::Png, 11, 11, 0, 8, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 9, std::nullopt, {}},
@@ -219,7 +219,7 @@ constexpr TImageEnum kVertNavPictures[] = {
     TImageEnum::ieVertNavExpand,      TImageEnum::ieVertNavContract,
     TImageEnum::ieVertNavMoveLevelUp, TImageEnum::ieVertNavMoveLevelDown,
 };
-constexpr TImageListSpec kVertNavLists[] = {
+constexpr TImageListLayout kVertNavLists[] = {
     {TImageSize::is11p, TImageKind::Bmp, 11, 11, 0, 12, std::nullopt, {}},
     {TImageSize::is11p, TImageKind::Png, 11, 11, 0, 12, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 12, std::nullopt, {}},
@@ -233,7 +233,7 @@ constexpr TImageEnum kMsPictures[] = {
     TImageEnum::ieMsSendToWord,    TImageEnum::ieMsSendToOutlook, TImageEnum::ieMsImportFromExcel,
     TImageEnum::ieMsExcelTemplate,
 };
-constexpr TImageListSpec kMsLists[] = {
+constexpr TImageListLayout kMsLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 10, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 10, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 10, std::nullopt, {}},
@@ -263,7 +263,7 @@ constexpr TImageEnum kVentasPictures[] = {
     TImageEnum::ieActDesvincularArticulo,
     TImageEnum::ieActParametrizar,
 };
-constexpr TImageListSpec kVentasLists[] = {
+constexpr TImageListLayout kVentasLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 22, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 22, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 15, std::nullopt, {}},
@@ -280,7 +280,7 @@ constexpr TImageEnum kModulesPictures[] = {
     TImageEnum::ieModCentral,          TImageEnum::ieModIva,
     TImageEnum::ieModEstadosContables, TImageEnum::ieModFacturadorPos,
 };
-constexpr TImageListSpec kModulesLists[] = {
+constexpr TImageListLayout kModulesLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 14, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 14, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 14, std::nullopt, {}},
@@ -290,7 +290,7 @@ constexpr TImageEnum kProductPictures[] = {
     TImageEnum::ieProductoOrvik,  TImageEnum::ieProductoSonde, TImageEnum::ieProductoQuenda,
     TImageEnum::ieProductoVantri, TImageEnum::ieProductoTelva,
 };
-constexpr TImageListSpec kProductLists[] = {
+constexpr TImageListLayout kProductLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 5, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 5, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 5, std::nullopt, {}},
@@ -300,7 +300,7 @@ constexpr TImageEnum kDatoAdjuntoPictures[] = {
     TImageEnum::ieDatoAdjuntoCon,
     TImageEnum::ieDatoAdjuntoSin,
 };
-constexpr TImageListSpec kDatoAdjuntoLists[] = {
+constexpr TImageListLayout kDatoAdjuntoLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 2, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 2, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 2, std::nullopt, {}},
@@ -312,7 +312,7 @@ constexpr TImageEnum kDialogPictures[] = {
     TImageEnum::ieDialogQuestion,
     TImageEnum::ieDialogWarning,
 };
-constexpr TImageListSpec kDialogLists[] = {
+constexpr TImageListLayout kDialogLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 4, std::nullopt, {}},
@@ -322,7 +322,7 @@ constexpr TImageEnum kMessagePictures[] = {
     TImageEnum::ieMessageInfo,  TImageEnum::ieMessageWarning,   TImageEnum::ieMessageQuestion,
     TImageEnum::ieMessageError, TImageEnum::ieMessageInfoError,
 };
-constexpr TImageListSpec kMessageLists[] = {
+constexpr TImageListLayout kMessageLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 5, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 5, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 5, std::nullopt, {}},
@@ -350,7 +350,7 @@ constexpr TImageEnum kGralPictures[] = {
     TImageEnum::ieGralPdfCorreo,
     TImageEnum::ieGralAuditoria,
 };
-constexpr TImageListSpec kGralLists[] = {
+constexpr TImageListLayout kGralLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 20, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 20, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 20, std::nullopt, {}},
@@ -362,7 +362,7 @@ constexpr TImageEnum kSemaphorePictures[] = {
     TImageEnum::ieSemaphoreYellow,
     TImageEnum::ieSemaphoreGreen,
 };
-constexpr TImageListSpec kSemaphoreLists[] = {
+constexpr TImageListLayout kSemaphoreLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 4, std::nullopt, {}},
@@ -374,7 +374,7 @@ constexpr TImageEnum kArrowPictures[] = {
     TImageEnum::ieArrowUp,
     TImageEnum::ieArrowDown,
 };
-constexpr TImageListSpec kArrowLists[] = {
+constexpr TImageListLayout kArrowLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 4, std::nullopt, {}},
@@ -384,7 +384,7 @@ constexpr TImageEnum kMathPictures[] = {
     TImageEnum::ieMathCalcular,          TImageEnum::ieMathFormula,     TImageEnum::ieMathGrafico,
     TImageEnum::ieMathReferenciaGrafico, TImageEnum::ieMathCheckSintax,
 };
-constexpr TImageListSpec kMathLists[] = {
+constexpr TImageListLayout kMathLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 5, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 5, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 5, std::nullopt, {}},
@@ -394,7 +394,7 @@ constexpr TImageEnum kDataBasePictures[] = {
     TImageEnum::ieDatabase,       TImageEnum::ieDatabaseServer,      TImageEnum::ieDatabaseError,
     TImageEnum::ieDatabaseReport, TImageEnum::ieDatabaseDiccionario,
 };
-constexpr TImageListSpec kDataBaseLists[] = {
+constexpr TImageListLayout kDataBaseLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 5, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 5, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 5, std::nullopt, {}},
@@ -404,7 +404,7 @@ constexpr TImageEnum kWizardPictures[] = {
     TImageEnum::ieWizImport, TImageEnum::ieWizExport,  TImageEnum::ieWizGeneric,
     TImageEnum::ieWizAct,    TImageEnum::ieWizFileGen, TImageEnum::ieWizConfig,
 };
-constexpr TImageListSpec kWizardLists[] = {
+constexpr TImageListLayout kWizardLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 6, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 6, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 6, std::nullopt, {}},
@@ -423,20 +423,20 @@ constexpr TImageEnum kChartPictures[] = {
     TImageEnum::ieChartLineMarker,
     TImageEnum::ieChartCaracteristicas,
 };
-constexpr TImageListSpec kChartLists[] = {
+constexpr TImageListLayout kChartLists[] = {
     {TImageSize::isBig, TImageKind::Bmp, 80, 80, 0, 7, std::nullopt, {}},
 };
 constexpr TImageEnum kControlPictures[] = {
     TImageEnum::ieControlTextBox,  TImageEnum::ieControlNumBox,    TImageEnum::ieControlCheckBox,
     TImageEnum::ieControlDateTime, TImageEnum::ieControlOptionBox, TImageEnum::ieControlComboBox,
 };
-constexpr TImageListSpec kControlLists[] = {
+constexpr TImageListLayout kControlLists[] = {
     {TImageSize::isBig, TImageKind::Bmp, 123, 80, 0, 6, std::nullopt, {}},
 };
 constexpr TImageEnum kOtrosPictures[] = {
     TImageEnum::ieVentasFormasHabitualesPagosBig,
 };
-constexpr TImageListSpec kOtrosLists[] = {
+constexpr TImageListLayout kOtrosLists[] = {
     {TImageSize::isBig, TImageKind::Bmp, 130, 130, 0, 1, std::nullopt, {}},
 };
 constexpr TImageEnum kContablePictures[] = {
@@ -444,7 +444,7 @@ constexpr TImageEnum kContablePictures[] = {
     TImageEnum::ieContableInvertirImporte, TImageEnum::ieContableAsignarDiferencia,
     TImageEnum::ieContableConsultarSaldos, TImageEnum::ieContableLockArbol,
 };
-constexpr TImageListSpec kContableLists[] = {
+constexpr TImageListLayout kContableLists[] = {
     {TImageSize::is11p, TImageKind::Bmp, 11, 11, 0, 6, std::nullopt, {}},
     {TImageSize::is11p, TImageKind::Png, 11, 11, 0, 6, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 6, std::nullopt, {}},
@@ -457,7 +457,7 @@ constexpr TImageEnum kControlCheckPictures[] = {
     TImageEnum::ieControlCheckCheckedGrayed, TImageEnum::ieControlCheckUncheckedGrayed,
     TImageEnum::ieControlCheckAllChecked,    TImageEnum::ieControlCheckAllUnChecked,
 };
-constexpr TImageListSpec kControlCheckLists[] = {
+constexpr TImageListLayout kControlCheckLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 6, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 6, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 6, std::nullopt, {}},
@@ -472,7 +472,7 @@ constexpr TImageEnum kFondosPictures[] = {
     TImageEnum::ieFondosActChequesTerceros,
     TImageEnum::ieFondosActIngresoManual,
 };
-constexpr TImageListSpec kFondosLists[] = {
+constexpr TImageListLayout kFondosLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 7, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 7, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 7, std::nullopt, {}},
@@ -482,7 +482,7 @@ constexpr TImageEnum kFondosBigPictures[] = {
     TImageEnum::ieFondosActPOSTarjetas,
     TImageEnum::ieFondosPOSIntegrado,
 };
-constexpr TImageListSpec kFondosBigLists[] = {
+constexpr TImageListLayout kFondosBigLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 2, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 2, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 2, std::nullopt, {}},
@@ -496,7 +496,7 @@ constexpr TImageEnum kComprasPictures[] = {
     TImageEnum::ieComprasCancelar,   TImageEnum::ieComprasCerrar,
     TImageEnum::ieComprasConfirmado,
 };
-constexpr TImageListSpec kComprasLists[] = {
+constexpr TImageListLayout kComprasLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 7, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 7, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 7, std::nullopt, {}},
@@ -507,7 +507,7 @@ constexpr TImageEnum kLogoPictures[] = {
     TImageEnum::ieLogoZorval,
     TImageEnum::ieLogoQuenda,
 };
-constexpr TImageListSpec kLogoLists[] = {
+constexpr TImageListLayout kLogoLists[] = {
     {TImageSize::isBig, TImageKind::Bmp, 179, 39, 0, 1, kWhite, "ImgLogoOrvik"},
     {TImageSize::isBig, TImageKind::Bmp, 195, 39, 1, 1, kWhite, "ImgLogoZorval"},
     {TImageSize::isBig, TImageKind::Bmp, 140, 48, 2, 1, kWhite, "ImgLogoQuenda"},
@@ -518,7 +518,7 @@ constexpr TImageEnum kDestImpPictures[] = {
     TImageEnum::ieDestXml,
     TImageEnum::ieDestBdf,
 };
-constexpr TImageListSpec kDestImpLists[] = {
+constexpr TImageListLayout kDestImpLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 4, std::nullopt, {}},
@@ -529,7 +529,7 @@ constexpr TImageEnum kAdministradorPictures[] = {
     TImageEnum::ieAdmRol,           TImageEnum::ieAdmReporte,         TImageEnum::ieAdmNetwork,
     TImageEnum::ieAdmTerminal,
 };
-constexpr TImageListSpec kAdministradorLists[] = {
+constexpr TImageListLayout kAdministradorLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 7, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 7, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 7, std::nullopt, {}},
@@ -541,7 +541,7 @@ constexpr TImageEnum kAdmEmpresasPictures[] = {
     TImageEnum::ieAdmAutomatizacion,
     TImageEnum::ieAdmUtilidades,
 };
-constexpr TImageListSpec kAdmEmpresasLists[] = {
+constexpr TImageListLayout kAdmEmpresasLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 4, std::nullopt, {}},
@@ -553,7 +553,7 @@ constexpr TImageEnum kEstadosPictures[] = {
     TImageEnum::ieEstadoDisabled,
     TImageEnum::ieEstadoWarning,
 };
-constexpr TImageListSpec kEstadosLists[] = {
+constexpr TImageListLayout kEstadosLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 4, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 4, std::nullopt, {}},
@@ -569,7 +569,7 @@ constexpr TImageEnum kMapaMesaPictures[] = {
     TImageEnum::ieConjuntoMesas,       TImageEnum::ieMapaMesaDibujar,
     TImageEnum::ieMapaMesaInvertir,
 };
-constexpr TImageListSpec kMapaMesaLists[] = {
+constexpr TImageListLayout kMapaMesaLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 15, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 15, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 15, std::nullopt, {}},
@@ -581,7 +581,7 @@ constexpr TImageEnum kAlineacionPictures[] = {
     TImageEnum::ieAlignTop,  TImageEnum::ieAlignCenterVertical,   TImageEnum::ieAlignBottom,
     TImageEnum::ieAlignLeft, TImageEnum::ieAlignCenterHorizontal, TImageEnum::ieAlignRight,
 };
-constexpr TImageListSpec kAlineacionLists[] = {
+constexpr TImageListLayout kAlineacionLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, 16, 16, 0, 6, std::nullopt, {}},
     {TImageSize::is16p, TImageKind::Png, 16, 16, 0, 6, std::nullopt, {}},
     {TImageSize::is32p, TImageKind::Bmp, 32, 32, 0, 6, std::nullopt, {}},
@@ -659,8 +659,8 @@ std::string_view SizeText(TImageSize aImageSize) {
 
 } // namespace
 
-const TImageListSpec* TImageModule::FindList(TImageSize aImageSize, TImageKind aKind) const {
-    const auto found = std::find_if(Lists.begin(), Lists.end(), [&](const TImageListSpec& list) {
+const TImageListLayout* TImageModule::FindList(TImageSize aImageSize, TImageKind aKind) const {
+    const auto found = std::find_if(Lists.begin(), Lists.end(), [&](const TImageListLayout& list) {
         return list.Name.empty() && list.Size == aImageSize && list.Kind == aKind;
     });
     return found != Lists.end() ? &*found : nullptr;
@@ -692,7 +692,7 @@ int IndexOf(const TImageModule& aModule, TImageEnum aImageEnum) {
     return static_cast<int>(found - aModule.Pictures.begin());
 }
 
-std::string ResourceName(const TImageModule& aModule, const TImageListSpec& aList) {
+std::string ResourceName(const TImageModule& aModule, const TImageListLayout& aList) {
     std::string name(aModule.ClassName);
     name += '_';
     if (!aList.Name.empty())

@@ -23,7 +23,7 @@ struct TRgb {
 
 // One image list of a module: the pictures Pictures[First] .. Pictures[First + Count - 1]
 // of its module, each in a cell of Width x Height.
-struct TImageListSpec {
+struct TImageListLayout {
     TImageSize Size;
     TImageKind Kind;
     int Width;
@@ -48,11 +48,11 @@ struct TImageModule {
     std::string_view ClassName;
     // The module's pictures in position order: position p of every list is Pictures[p].
     std::span<const TImageEnum> Pictures;
-    std::span<const TImageListSpec> Lists;
+    std::span<const TImageListLayout> Lists;
     TIndexOfKind IndexOfKind;
 
     // The list a size accessor offers (ImgList16Png ...); none when the module has none.
-    const TImageListSpec* FindList(TImageSize aImageSize, TImageKind aKind) const;
+    const TImageListLayout* FindList(TImageSize aImageSize, TImageKind aKind) const;
 };
 
 // The 38 module classes, in the order of the routing table.
@@ -69,6 +69,6 @@ int IndexOf(const TImageModule& aModule, TImageEnum aImageEnum);
 
 // The name of the embedded resource that holds a list:
 // "<ClassName>_<11|16|32|48|Big>_<Bmp|Png>", or "<ClassName>_<Name>" for a named list.
-std::string ResourceName(const TImageModule& aModule, const TImageListSpec& aList);
+std::string ResourceName(const TImageModule& aModule, const TImageListLayout& aList);
 
 } // namespace typ

@@ -29,7 +29,7 @@ std::uint8_t Blend(std::uint8_t aColour, std::uint8_t aBack, std::uint8_t aAlpha
 
 } // namespace
 
-TPictureStrip ReadPictureStrip(std::span<const std::uint8_t> aBytes, const TImageListSpec& aList,
+TPictureStrip ReadPictureStrip(std::span<const std::uint8_t> aBytes, const TImageListLayout& aList,
                                std::string_view aResourceName) {
     if (aBytes.size() < kFileHeader + 40 || aBytes[0] != 'B' || aBytes[1] != 'M')
         Fail(aResourceName, "no es un BMP");

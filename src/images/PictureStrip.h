@@ -21,7 +21,7 @@ struct TPictureStrip {
 
 // Reads a strip and checks that it holds the list's cells; raises
 // E_VnRepositoryImages_Exception naming the resource for anything else.
-TPictureStrip ReadPictureStrip(std::span<const std::uint8_t> aBytes, const TImageListSpec& aList,
+TPictureStrip ReadPictureStrip(std::span<const std::uint8_t> aBytes, const TImageListLayout& aList,
                                std::string_view aResourceName);
 
 // A strip for a list without alpha: its colours and a mask of the transparent pixels.

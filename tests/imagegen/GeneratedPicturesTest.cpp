@@ -49,7 +49,7 @@ const TImageModule& Module(std::string_view className) {
 TEST(GeneratedPictures, EveryListHasItsCellsOfItsSize) {
     std::size_t lists = 0;
     for (const TImageModule& module : ImageModules()) {
-        for (const TImageListSpec& list : module.Lists) {
+        for (const TImageListLayout& list : module.Lists) {
             ++lists;
             const TStrip& strip = Strip(ResourceName(module, list));
             ASSERT_EQ(strip.Cells.size(), static_cast<std::size_t>(list.Count))

@@ -76,7 +76,7 @@ TEST(BmpStrip, IsReadBackByTheRepositorysStripReader) {
         strip.Rgba[i] = static_cast<std::uint8_t>(i * 7 % 251);
     }
     const std::string bmp = EncodeBmp32(strip);
-    const TImageListSpec list{TImageSize::is16p, TImageKind::Png, 16, 16, 0, 2, std::nullopt, {}};
+    const TImageListLayout list{TImageSize::is16p, TImageKind::Png, 16, 16, 0, 2, std::nullopt, {}};
     const auto bytes = reinterpret_cast<const std::uint8_t*>(bmp.data());
     const TPictureStrip read = ReadPictureStrip({bytes, bmp.size()}, list, "test");
     ASSERT_EQ(read.Width, 32);
@@ -91,7 +91,8 @@ TEST(BmpStrip, IsReadBackByTheRepositorysStripReader) {
             ASSERT_EQ(bgra[3], rgba[3]);
         }
     }
-    const TImageListSpec three{TImageSize::is16p, TImageKind::Png, 16, 16, 0, 3, std::nullopt, {}};
+    const TImageListLayout three{
+        TImageSize::is16p, TImageKind::Png, 16, 16, 0, 3, std::nullopt, {}};
     EXPECT_THROW(ReadPictureStrip({bytes, bmp.size()}, three, "test"),
                  E_VnRepositoryImages_Exception);
 }

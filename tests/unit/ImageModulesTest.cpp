@@ -138,7 +138,7 @@ TEST(ImageModules, ListsPairUpAndHoldOnlyTheirModulesPictures) {
     std::set<std::string> resources;
     for (const TImageModule& module : ImageModules()) {
         std::size_t longest = 0;
-        for (const TImageListSpec& list : module.Lists) {
+        for (const TImageListLayout& list : module.Lists) {
             EXPECT_GE(list.First, 0);
             EXPECT_GT(list.Count, 0);
             EXPECT_LE(static_cast<std::size_t>(list.First + list.Count), module.Pictures.size());
@@ -152,7 +152,7 @@ TEST(ImageModules, ListsPairUpAndHoldOnlyTheirModulesPictures) {
                 continue;
             }
             const auto other = list.Kind == TImageKind::Bmp ? TImageKind::Png : TImageKind::Bmp;
-            const TImageListSpec* pair = module.FindList(list.Size, other);
+            const TImageListLayout* pair = module.FindList(list.Size, other);
             ASSERT_NE(pair, nullptr) << module.ClassName;
             EXPECT_EQ(pair->Width, list.Width);
             EXPECT_EQ(pair->Height, list.Height);
@@ -164,7 +164,7 @@ TEST(ImageModules, ListsPairUpAndHoldOnlyTheirModulesPictures) {
 
 TEST(ImageModules, TheListsOutOfTheCommonPattern) {
     const auto count = [](std::string_view className, TImageSize size) {
-        const TImageListSpec* list = Module(className).FindList(size, TImageKind::Bmp);
+        const TImageListLayout* list = Module(className).FindList(size, TImageKind::Bmp);
         return list != nullptr ? list->Count : -1;
     };
     EXPECT_EQ(count("TDmImagesAct", is11p), 1);
@@ -183,7 +183,7 @@ TEST(ImageModules, TheListsOutOfTheCommonPattern) {
         {"TDmImagesMapaMesa", 108, 32, 1},
     };
     for (const auto& [className, width, height, pictures] : big) {
-        const TImageListSpec* list = Module(className).FindList(isBig, TImageKind::Bmp);
+        const TImageListLayout* list = Module(className).FindList(isBig, TImageKind::Bmp);
         ASSERT_NE(list, nullptr) << className;
         EXPECT_EQ(std::tie(list->Width, list->Height, list->Count),
                   std::tie(width, height, pictures));
@@ -207,7 +207,7 @@ TEST(ImageModules, TheListsOutOfTheCommonPattern) {
     ASSERT_EQ(logo.Lists.size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         const auto& [value, name, width, height] = logos[i];
-        const TImageListSpec& list = logo.Lists[i];
+        const TImageListLayout& list = logo.Lists[i];
         EXPECT_EQ(logo.Pictures[static_cast<std::size_t>(list.First)], value);
         EXPECT_EQ(std::tie(list.Name, list.Width, list.Height, list.Count),
                   std::make_tuple(name, width, height, 1));

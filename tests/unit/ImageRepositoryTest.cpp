@@ -90,7 +90,7 @@ public:
         if (Missing.contains(aModule.ClassName))
             throw E_VnRepositoryImages_Exception("sin recursos");
         auto pictures = std::make_unique<TFakeModulePictures>(&LiveModules);
-        for (const TImageListSpec& list : aModule.Lists)
+        for (const TImageListLayout& list : aModule.Lists)
             pictures->Lists.emplace_back(ResourceName(aModule, list), list.Count);
         Loaded.push_back(aModule.ClassName);
         return pictures;

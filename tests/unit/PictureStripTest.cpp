@@ -8,7 +8,7 @@
 namespace typ {
 namespace {
 
-constexpr TImageListSpec kTwoCells{TImageSize::is11p, TImageKind::Bmp, 1, 1, 0, 2, {}, {}};
+constexpr TImageListLayout kTwoCells{TImageSize::is11p, TImageKind::Bmp, 1, 1, 0, 2, {}, {}};
 
 void Append(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
@@ -37,7 +37,7 @@ std::vector<std::uint8_t> Bmp(int width, const std::vector<std::vector<std::uint
     return bmp;
 }
 
-std::string ErrorOf(const std::vector<std::uint8_t>& bytes, const TImageListSpec& list) {
+std::string ErrorOf(const std::vector<std::uint8_t>& bytes, const TImageListLayout& list) {
     try {
         ReadPictureStrip(bytes, list, "TDmImagesX_11_Bmp");
     } catch (const E_VnRepositoryImages_Exception& error) {
@@ -49,7 +49,7 @@ std::string ErrorOf(const std::vector<std::uint8_t>& bytes, const TImageListSpec
 TEST(PictureStrip, BothRowOrdersReadTopDown) {
     const std::vector<std::vector<std::uint8_t>> rows = {{1, 2, 3, 4, 5, 6, 7, 8},
                                                          {9, 10, 11, 12, 13, 14, 15, 16}};
-    constexpr TImageListSpec list{TImageSize::is11p, TImageKind::Png, 1, 2, 0, 2, {}, {}};
+    constexpr TImageListLayout list{TImageSize::is11p, TImageKind::Png, 1, 2, 0, 2, {}, {}};
     for (const bool bottomUp : {true, false}) {
         const TPictureStrip strip = ReadPictureStrip(Bmp(2, rows, bottomUp), list, "x");
         EXPECT_EQ(strip.Width, 2);
@@ -68,7 +68,7 @@ TEST(PictureStrip, DataThatIsNotTheListsStripIsAClearError) {
               "Recurso TDmImagesX_11_Bmp: no es un BMP");
     EXPECT_EQ(ErrorOf(Bmp(2, row, true, 24), kTwoCells),
               "Recurso TDmImagesX_11_Bmp: no es un BMP de 32 bits sin comprimir");
-    TImageListSpec threeCells = kTwoCells;
+    TImageListLayout threeCells = kTwoCells;
     threeCells.Count = 3;
     EXPECT_EQ(ErrorOf(good, threeCells),
               "Recurso TDmImagesX_11_Bmp: sus medidas no son las de la lista");

@@ -61,14 +61,14 @@ TEST(ImagesWin32, EveryModuleLoadsItsListsFromTheProgramsResources) {
     for (const TImageModule& module : ImageModules()) {
         const auto pictures = source.LoadModule(module);
         for (std::size_t index = 0; index < module.Lists.size(); ++index) {
-            const TImageListSpec& spec = module.Lists[index];
+            const TImageListLayout& layout = module.Lists[index];
             const auto& list = dynamic_cast<const TWinStoredList&>(pictures->List(index));
             int width = 0;
             int height = 0;
             ImageList_GetIconSize(list.Handle(), &width, &height);
-            EXPECT_EQ(width, spec.Width) << ResourceName(module, spec);
-            EXPECT_EQ(height, spec.Height) << ResourceName(module, spec);
-            EXPECT_EQ(list.Count(), spec.Count) << ResourceName(module, spec);
+            EXPECT_EQ(width, layout.Width) << ResourceName(module, layout);
+            EXPECT_EQ(height, layout.Height) << ResourceName(module, layout);
+            EXPECT_EQ(list.Count(), layout.Count) << ResourceName(module, layout);
         }
     }
 }

@@ -26,7 +26,7 @@ const TPictureRecipe& RecipeOf(const std::map<std::string, TPictureRecipe, std::
     return found->second;
 }
 
-TStrip ListStrip(const TImageModule& module, const TImageListSpec& list,
+TStrip ListStrip(const TImageModule& module, const TImageListLayout& list,
                  const std::map<std::string, TPictureRecipe, std::less<>>& table,
                  TSourceRenderer& renderer) {
     TStrip strip{ResourceName(module, list), {}, {}};
@@ -106,7 +106,7 @@ std::vector<TStrip> AllStrips(const std::map<std::string, TPictureRecipe, std::l
                               TSourceRenderer& aRenderer) {
     std::vector<TStrip> strips;
     for (const TImageModule& module : ImageModules())
-        for (const TImageListSpec& list : module.Lists)
+        for (const TImageListLayout& list : module.Lists)
             strips.push_back(ListStrip(module, list, aTable, aRenderer));
     strips.push_back(EditorStrip(aTable, aRenderer));
     for (const TStrip& strip : strips)

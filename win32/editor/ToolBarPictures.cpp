@@ -9,7 +9,7 @@ namespace typ::win {
 namespace {
 
 // The editor's own pictures, loaded as the image modules' lists are.
-constexpr TImageListSpec kImportExportLists[] = {
+constexpr TImageListLayout kImportExportLists[] = {
     {TImageSize::is16p, TImageKind::Bmp, kPictureSize, kPictureSize, 0, 2, std::nullopt, {}},
 };
 constexpr TImageModule kImportExportModule{

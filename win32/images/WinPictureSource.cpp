@@ -12,7 +12,8 @@
 namespace typ::win {
 namespace {
 
-TWinStoredList LoadList(HMODULE aProgram, const TImageModule& aModule, const TImageListSpec& aList);
+TWinStoredList LoadList(HMODULE aProgram, const TImageModule& aModule,
+                        const TImageListLayout& aList);
 
 // Each list is loaded the first time it is asked for: the tool bar needs one
 // of a module's lists, and loading all of them made the editor window slower
@@ -76,7 +77,7 @@ TRgb ButtonFace() {
 // Bmp lists: the colours without alpha and a mask. Png lists keep their
 // alpha in the colours, with the same mask for systems that draw no alpha.
 TWinStoredList LoadList(HMODULE aProgram, const TImageModule& aModule,
-                        const TImageListSpec& aList) {
+                        const TImageListLayout& aList) {
     const std::string name = ResourceName(aModule, aList);
     const TPictureStrip strip = ReadPictureStrip(ResourceBytes(aProgram, name), aList, name);
     const TMaskedStrip masked = MaskStrip(strip, aList.Background, ButtonFace());
