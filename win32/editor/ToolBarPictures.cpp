@@ -33,9 +33,13 @@ std::unique_ptr<TWinImageList> ToolBarPictures() {
 TImportExportPictures::TImportExportPictures() {
     try {
         FPictures = TWinPictureSource().LoadModule(kImportExportModule);
+        // Lists load when first read: read it here, where a missing picture is
+        // logged once, and not while the buttons paint.
+        FPictures->List(0);
     } catch (const std::exception& error) {
         TManagedLogFile::Write(ltError, u"TfrmEditorTYP: imágenes de Importar y Exportar TYP",
                                error);
+        FPictures.reset();
     }
 }
 
