@@ -1,7 +1,7 @@
 #include "ProcessRunner.h"
 
 #include <windows.h>
-#include <thread>
+#include <chrono>
 
 namespace typ::win {
 namespace {
@@ -20,16 +20,38 @@ TPipe InheritablePipe() {
     return pipe;
 }
 
-// Reads until every writer has closed its end.
-std::thread Drain(HANDLE source, std::string& into) {
-    return std::thread([source, &into] {
-        char buffer[4096];
+// Takes what the pipe holds now, without waiting for more. Waiting for every
+// writer to close would hang: a program that starts the session's desktop or
+// services hands them its standard handles, and they outlive it.
+void TakeAvailable(HANDLE source, std::string& into) {
+    char buffer[4096];
+    DWORD available = 0;
+    while (PeekNamedPipe(source, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
         DWORD read = 0;
-        while (ReadFile(source, buffer, sizeof(buffer), &read, nullptr) && read > 0) {
-            into.append(buffer, read);
+        const DWORD wanted = available < sizeof(buffer) ? available : sizeof(buffer);
+        if (!ReadFile(source, buffer, wanted, &read, nullptr) || read == 0) {
+            return;
         }
-        CloseHandle(source);
-    });
+        into.append(buffer, read);
+    }
+}
+
+// Waits for the process's end, emptying both pipes meanwhile so that a
+// program printing more than a pipe holds never blocks; true when it ended.
+bool WaitCollecting(HANDLE process, std::chrono::milliseconds timeout, TPipe& out, TPipe& err,
+                    TProcessResult& result) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        const bool ended = WaitForSingleObject(process, 10) == WAIT_OBJECT_0;
+        TakeAvailable(out.Read, result.Out);
+        TakeAvailable(err.Read, result.Err);
+        if (ended) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+    }
 }
 
 // An argument in quotes, as the C run-time splits a command line: backslashes
@@ -77,11 +99,8 @@ TProcessResult RunProcess(const std::wstring& program, const std::vector<std::ws
                                     nullptr, nullptr, &startup, &process);
     CloseHandle(out.Write);
     CloseHandle(err.Write);
-    std::thread outReader = Drain(out.Read, result.Out);
-    std::thread errReader = Drain(err.Read, result.Err);
     if (result.Started) {
-        const auto waitMs = static_cast<DWORD>(timeout.count());
-        result.TimedOut = WaitForSingleObject(process.hProcess, waitMs) == WAIT_TIMEOUT;
+        result.TimedOut = !WaitCollecting(process.hProcess, timeout, out, err, result);
         if (result.TimedOut) {
             TerminateProcess(process.hProcess, 1);
             WaitForSingleObject(process.hProcess, INFINITE);
@@ -90,8 +109,8 @@ TProcessResult RunProcess(const std::wstring& program, const std::vector<std::ws
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
-    outReader.join();
-    errReader.join();
+    CloseHandle(out.Read);
+    CloseHandle(err.Read);
     return result;
 }
 
