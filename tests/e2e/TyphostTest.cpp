@@ -1,7 +1,7 @@
 // typhost, the host for a person at a terminal, run as a separate program on
 // real files while the test types into the editor it opens.
+#include "DrivenRun.h"
 #include "EditorHost.h"
-#include "ProcessRunner.h"
 
 #include <filesystem>
 #include <fstream>
@@ -23,44 +23,6 @@ std::wstring Utf16(const std::string& utf8) {
     text.resize(static_cast<std::size_t>(
         MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
                             static_cast<int>(text.size()))));
-    return text;
-}
-
-struct TDialogSearch {
-    DWORD Process;
-    HWND Found;
-};
-
-BOOL CALLBACK FindDialog(HWND candidate, LPARAM param) {
-    auto& wanted = *reinterpret_cast<TDialogSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(candidate, &owner);
-    wchar_t className[16] = {};
-    GetClassNameW(candidate, className, 16);
-    if (owner == wanted.Process && IsWindowVisible(candidate) &&
-        std::wstring(className) == L"#32770")
-        wanted.Found = candidate;
-    return wanted.Found == nullptr;
-}
-
-// The first visible dialog box of the window's process, waited for a while.
-HWND WaitForDialogOf(HWND window) {
-    TDialogSearch search{0, nullptr};
-    GetWindowThreadProcessId(window, &search.Process);
-    for (int attempt = 0; attempt < 100 && search.Found == nullptr; ++attempt) {
-        std::this_thread::sleep_for(100ms);
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-    }
-    return search.Found;
-}
-
-std::wstring DialogMessage(HWND dialog) {
-    std::wstring text;
-    for (HWND label : Descendants(dialog, L"Static")) {
-        wchar_t line[512] = {};
-        GetWindowTextW(label, line, 512);
-        text += line;
-    }
     return text;
 }
 
@@ -94,15 +56,7 @@ protected:
         TDriveRequest request;
         request.Caption = caption;
         request.Keys = keys;
-        HWND editor = nullptr;
-        request.WhileShown = [&](HWND shown) { editor = shown; };
-        std::thread person([&] { drive = DriveEditor(request); });
-        TProcessResult run = RunProcess(Typhost(), args, 60s);
-        person.join();
-        if (run.TimedOut && editor) {
-            EndOwnerProcess(editor); // typhost was ended; its server would wait on
-        }
-        return run;
+        return RunDriven(Typhost(), args, request, drive);
     }
 
     std::wstring FFolder;
@@ -161,13 +115,11 @@ TEST_F(TyphostTest, HelpWithoutAnInstallationSaysSoAndKeepsTheEditorAndText) {
         openAfterBox = IsWindowVisible(editor) != FALSE;
     };
     TDriveResult drive;
-    std::thread person([&] { drive = DriveEditor(request); });
     const TProcessResult run =
-        RunProcess(Typhost(),
-                   {L"--caption", L"Ayuda sin llave", L"--help-file",
-                    FFolder + L"sin-llave\\IV_.CHM", L"--help-context", L"1234", path},
-                   60s);
-    person.join();
+        RunDriven(Typhost(),
+                  {L"--caption", L"Ayuda sin llave", L"--help-file",
+                   FFolder + L"sin-llave\\IV_.CHM", L"--help-context", L"1234", path},
+                  request, drive);
     EXPECT_EQ(message, L"No fue posible mostrar la ayuda.");
     EXPECT_TRUE(openAfterBox);
     EXPECT_TRUE(drive.Closed) << drive.Problem;

@@ -3,6 +3,7 @@
 #include "LogTestSupport.h"
 #include "charconv/UnicodeBytes.h"
 #include "environment/FilePath.h"
+#include "environment/VnApplication.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 
@@ -428,6 +429,36 @@ TEST_F(VnWinUserTest, ThreadsCallingAtOnceShareOneDetection) {
     EXPECT_EQ(interactive, 8);
     EXPECT_EQ(FFacts.UserNameReads, 1);
     EXPECT_EQ(TechLines().size(), 5u);
+}
+
+// The window operations the application helper asks of the GUI layer, counted.
+class TCountingWindows final : public TApplicationWindows {
+public:
+    void BringToFront(std::uintptr_t) override { ++Calls; }
+    void Minimize() override { ++Calls; }
+    void Restore() override { ++Calls; }
+    int Calls = 0;
+};
+
+TEST_F(VnWinUserTest, TheApplicationsWindowsMoveOnlyForTheUserAtTheScreen) {
+    FFacts.Caller(u"DOMINIO\\admin", 1);
+    FFacts.Add(4, u"explorer.exe", u"DOMINIO\\ana", 1);
+    TCountingWindows windows;
+    TVnApplication::SetWindows(&windows);
+    TVnApplication::BringToFront(1);
+    TVnApplication::Minimize();
+    TVnApplication::Restore();
+    EXPECT_EQ(windows.Calls, 0) << "run as another account: nothing at all";
+
+    TVnWinUser::Shutdown();
+    FFacts.Table.clear();
+    FFacts.Caller(u"DOMINIO\\ana", 1);
+    FFacts.Add(4, u"explorer.exe", u"DOMINIO\\ana", 1);
+    TVnApplication::BringToFront(1);
+    TVnApplication::Minimize();
+    TVnApplication::Restore();
+    TVnApplication::SetWindows(nullptr);
+    EXPECT_EQ(windows.Calls, 3);
 }
 
 } // namespace
