@@ -14,7 +14,7 @@ THelpViewer* gViewer = nullptr;
 // Without a viewer nothing can be shown, which the user is told.
 THelpViewer& Viewer() {
     if (gViewer == nullptr)
-        throw EHelpError("No fue posible mostrar la ayuda.");
+        throw EHelpError(kHelpUnavailable);
     return *gViewer;
 }
 
@@ -44,7 +44,7 @@ void DispatchHelp(std::uintptr_t Handle, const std::u16string& HelpFile, std::ui
                   std::uint32_t Data) {
     const std::u16string HLNumber = TVnApplication::GetHLNumberFromPath(HelpFile);
     if (IsBlank(HLNumber))
-        throw EHelpError("No fue posible mostrar la ayuda.");
+        throw EHelpError(kHelpUnavailable);
     const std::u16string SystemVersion = TVnSysInfoGateWay::GetClient(HLNumber).SystemVersion();
     if (HelpVersion(SystemVersion) >= kWebHelpVersion)
         ShowWebHelp(HLNumber, VersionPrefixOf(SystemVersion), HelpFile, IntToStr(Data));

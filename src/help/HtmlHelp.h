@@ -23,6 +23,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What the user is told when there is no help to show.
+inline constexpr char kHelpUnavailable[] = "No fue posible mostrar la ayuda.";
+
 // What the platform does to show help. A window handle travels as an integer.
 class THelpViewer {
 public:

@@ -1,4 +1,5 @@
 #include "application/Win32Application.h"
+#include "help/HtmlHelpLibrary.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -27,6 +28,18 @@ TEST(ApplicationWin32Test, MinimizeAndRestoreActOnTheProcesssWindows) {
     windows.BringToFront(reinterpret_cast<std::uintptr_t>(window));
     EXPECT_TRUE(IsWindowVisible(window));
     DestroyWindow(window);
+}
+
+TEST(ApplicationWin32Test, ThePlatformsHelpViewerIsFoundAndItsAbsenceIsToldNotSilent) {
+    THtmlHelpLibrary library;
+    EXPECT_TRUE(library.HtmlHelpAvailable());
+    EXPECT_TRUE(HtmlHelpAvailable()) << "installed as the dispatcher's viewer";
+    try {
+        library.ApplicationHelpContext(1234);
+        ADD_FAILURE() << "the application has no help of its own to show";
+    } catch (const EHelpError& error) {
+        EXPECT_STREQ(error.what(), "No fue posible mostrar la ayuda.");
+    }
 }
 
 } // namespace

@@ -29,9 +29,11 @@ void THtmlHelpLibrary::HtmlHelp(std::uintptr_t Handle, const std::u16string& Hel
 }
 
 // The server keeps no help file of its own: the host's file is the only help
-// there is, so without the viewer the application's own request has nothing
-// to show and shows nothing.
-void THtmlHelpLibrary::ApplicationHelpContext(std::uint32_t) {}
+// there is, so without the viewer there is nothing to show, and the user is
+// told so rather than left with a key that does nothing.
+void THtmlHelpLibrary::ApplicationHelpContext(std::uint32_t) {
+    throw EHelpError(kHelpUnavailable);
+}
 
 void THtmlHelpLibrary::OpenAddress(const std::u16string& Address) {
     ShellExecuteW(nullptr, L"open", Wide(Address).c_str(), L"", L"", SW_SHOW);
