@@ -3,27 +3,6 @@
 #include <thread>
 
 namespace typ::win {
-namespace {
-
-struct TDialogSearch {
-    DWORD Process;
-    HWND Found;
-};
-
-BOOL CALLBACK FindDialog(HWND candidate, LPARAM param) {
-    auto& wanted = *reinterpret_cast<TDialogSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(candidate, &owner);
-    wchar_t className[16] = {};
-    GetClassNameW(candidate, className, 16);
-    if (owner == wanted.Process && IsWindowVisible(candidate) &&
-        std::wstring(className) == L"#32770")
-        wanted.Found = candidate;
-    return wanted.Found == nullptr;
-}
-
-} // namespace
-
 TProcessResult RunDriven(const std::wstring& program, const std::vector<std::wstring>& args,
                          const TDriveRequest& request, TDriveResult& drive,
                          std::chrono::milliseconds timeout) {
@@ -44,14 +23,15 @@ TProcessResult RunDriven(const std::wstring& program, const std::vector<std::wst
 }
 
 HWND WaitForDialogOf(HWND window, std::chrono::milliseconds wait) {
-    TDialogSearch search{0, nullptr};
-    GetWindowThreadProcessId(window, &search.Process);
-    for (auto waited = std::chrono::milliseconds(0); waited < wait && search.Found == nullptr;
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    HWND dialog = nullptr;
+    for (auto waited = std::chrono::milliseconds(0); waited < wait && dialog == nullptr;
          waited += std::chrono::milliseconds(100)) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+        dialog = VisibleWindowOf(process, L"#32770");
     }
-    return search.Found;
+    return dialog;
 }
 
 std::wstring DialogMessage(HWND dialog) {

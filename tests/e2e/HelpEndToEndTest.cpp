@@ -40,14 +40,6 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
     std::ofstream(std::filesystem::path(path), std::ios::binary | std::ios::trunc) << bytes;
 }
 
-std::wstring Utf16(const std::string& utf8) {
-    std::wstring text(utf8.size(), L'\0');
-    text.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
-                            static_cast<int>(text.size()))));
-    return text;
-}
-
 // The file's lines (written in text mode, CR LF) once it has at least `count`, waited for up to ten
 // seconds.
 std::vector<std::wstring> WaitForLines(const std::wstring& path, std::size_t count) {

@@ -114,6 +114,14 @@ TProcessResult RunProcess(const std::wstring& program, const std::vector<std::ws
     return result;
 }
 
+std::wstring Utf16(const std::string& utf8) {
+    std::wstring text(utf8.size(), L'\0');
+    text.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
+                            static_cast<int>(text.size()))));
+    return text;
+}
+
 std::wstring WinePath(std::string_view unixPath) {
     std::wstring path = L"Z:";
     for (const char c : unixPath) {

@@ -19,6 +19,9 @@ struct TProcessResult {
 TProcessResult RunProcess(const std::wstring& program, const std::vector<std::wstring>& args,
                           std::chrono::milliseconds timeout);
 
+// What a program printed (UTF-8 bytes) as text.
+std::wstring Utf16(const std::string& utf8);
+
 // A Unix path as programs under Wine see it: "/a/b" is "Z:\a\b".
 std::wstring WinePath(std::string_view unixPath);
 

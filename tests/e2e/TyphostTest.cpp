@@ -18,14 +18,6 @@ std::wstring Typhost() {
     return WinePath(TYP_E2E_TYPHOST);
 }
 
-std::wstring Utf16(const std::string& utf8) {
-    std::wstring text(utf8.size(), L'\0');
-    text.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(),
-                            static_cast<int>(text.size()))));
-    return text;
-}
-
 // A folder of its own under the temporary folder, emptied of earlier runs' files.
 class TyphostTest : public ::testing::Test {
 protected:

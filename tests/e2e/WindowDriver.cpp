@@ -246,6 +246,7 @@ namespace {
 
 struct TProcessWindow {
     DWORD ProcessId;
+    const wchar_t* ClassName;
     HWND Window;
 };
 
@@ -253,7 +254,8 @@ BOOL CALLBACK FindProcessWindow(HWND window, LPARAM param) {
     auto& search = *reinterpret_cast<TProcessWindow*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != search.ProcessId || !IsWindowVisible(window))
+    if (owner != search.ProcessId || !IsWindowVisible(window) ||
+        (search.ClassName && !HasClass(window, search.ClassName)))
         return TRUE;
     search.Window = window;
     return FALSE;
@@ -261,8 +263,8 @@ BOOL CALLBACK FindProcessWindow(HWND window, LPARAM param) {
 
 } // namespace
 
-HWND VisibleWindowOf(DWORD processId) {
-    TProcessWindow search{processId, nullptr};
+HWND VisibleWindowOf(DWORD processId, const wchar_t* className) {
+    TProcessWindow search{processId, className, nullptr};
     EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
     return search.Window;
 }

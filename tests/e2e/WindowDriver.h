@@ -44,8 +44,9 @@ TDriveResult DriveEditor(const TDriveRequest& request);
 // ends the process that owns the window.
 void EndOwnerProcess(HWND window);
 
-// The first visible top-level window of the process, or null.
-HWND VisibleWindowOf(DWORD processId);
+// The first visible top-level window of the process (of the window class,
+// when one is given), or null.
+HWND VisibleWindowOf(DWORD processId, const wchar_t* className = nullptr);
 
 // The window's descendants of a window class.
 std::vector<HWND> Descendants(HWND parent, const wchar_t* className);
