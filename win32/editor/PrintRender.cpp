@@ -53,26 +53,56 @@ void DrawSegments(HDC dc, const std::vector<TSegment>& segments) {
     }
 }
 
-} // namespace
+// The 10-point print face selected into a device context for as long as it
+// lives; the context's state comes back with it.
+class TPrintFace {
+public:
+    TPrintFace(HDC dc, int dotsPerInch)
+        : FFace(InstalledEditorFace()),
+          FFont(CreateEditorFont(FFace, MulDiv(kFacePoints, dotsPerInch, 72), false)), FSaved(dc) {
+        SelectObject(dc, FFont.Get());
+    }
+    bool MapGlyphs() const { return FFace.MapGlyphs; }
 
-void RenderPrint(HDC dc, const TMemo& memo, const TPrintDevice& device) {
-    const TEditorFace face = InstalledEditorFace();
-    const TOwnedFont font(
-        CreateEditorFont(face, MulDiv(kFacePoints, device.DotsPerInch, 72), false));
+private:
+    TEditorFace FFace;
+    TOwnedFont FFont;
+    TSavedDc FSaved;
+};
+
+TPrintMetrics MeasureSelected(HDC dc, const TPrintDevice& device) {
+    return {TextSize(dc, L"L").cy, TextSize(dc, L" ").cx, device.PrintableHeight,
+            device.PrintableWidth};
+}
+
+void DrawSelected(HDC dc, const TPrintLayout& layout, bool mapGlyphs) {
     const TOwnedPen pen(CreatePen(PS_SOLID, 1, kPrintBoxColor));
     const TSavedDc saved(dc);
-    SelectObject(dc, font.Get());
     SelectObject(dc, pen.Get());
     // Text never paints its background, so it cannot cover the lines of the
     // line above, whose cells may reach below this line's top.
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    const TPrintMetrics metrics{TextSize(dc, L"L").cy, TextSize(dc, L" ").cx,
-                                device.PrintableHeight};
-    const TPrintLayout layout = LayOutPrint(memo, metrics);
-    DrawTexts(dc, layout.Texts, metrics.SpaceWidth, face.MapGlyphs);
+    DrawTexts(dc, layout.Texts, layout.Metrics.SpaceWidth, mapGlyphs);
     DrawSegments(dc, layout.Segments);
+}
+
+} // namespace
+
+void RenderPrint(HDC dc, const TMemo& memo, const TPrintDevice& device) {
+    const TPrintFace face(dc, device.DotsPerInch);
+    DrawSelected(dc, LayOutPrint(memo, MeasureSelected(dc, device)), face.MapGlyphs());
+}
+
+TPrintLayout LayOutForDevice(HDC dc, const TMemo& memo, const TPrintDevice& device) {
+    const TPrintFace face(dc, device.DotsPerInch);
+    return LayOutPrint(memo, MeasureSelected(dc, device));
+}
+
+void DrawPrintLayout(HDC dc, const TPrintLayout& layout, int dotsPerInch) {
+    const TPrintFace face(dc, dotsPerInch);
+    DrawSelected(dc, layout, face.MapGlyphs());
 }
 
 } // namespace typ::win
