@@ -260,7 +260,8 @@ void TPreviewSheetView::Paint(HDC dc, const RECT& client) const {
 }
 
 // The page in the printer's pixels, mapped onto the sheet: the printer's
-// origin is the printable area's corner. The dotted edge comes last, over it.
+// origin is the printable area's corner, and what lies past that area is cut
+// as on paper. The dotted edge comes last, over it.
 void TPreviewSheetView::PaintPage(HDC dc, const RECT& sheet) const {
     const TPreviewSheet& facts = FTarget.Sheet;
     const int saved = SaveDC(dc);
@@ -270,6 +271,8 @@ void TPreviewSheetView::PaintPage(HDC dc, const RECT& sheet) const {
     SetViewportExtEx(dc, FScaled.Width, FScaled.Height, nullptr);
     SetWindowOrgEx(dc, -facts.PrintableLeft, -facts.PrintableTop, nullptr);
     SetViewportOrgEx(dc, sheet.left, sheet.top, nullptr);
+    // The printer prints nothing outside its printable area.
+    IntersectClipRect(dc, 0, 0, facts.Printable.Width, facts.Printable.Height);
     DrawPrintLayout(dc, FTarget.Layout, facts.DotsPerInchY);
     POINT edge[2] = {{0, 0}, {facts.Printable.Width, facts.Printable.Height}};
     LPtoDP(dc, edge, 2);
