@@ -50,22 +50,17 @@ int FitPagePercent(const TPreviewSheet& sheet, int screenDpi, TExtent view) {
                  FittingPercent(sheet.Size.Height, sheet.DotsPerInchY, screenDpi, view.Height)));
 }
 
-int FitWidthPercent(const TPreviewSheet& sheet, int screenDpi, TExtent view, int scrollBarWidth) {
-    const int percent =
-        ClampedPercent(FittingPercent(sheet.Size.Width, sheet.DotsPerInchX, screenDpi, view.Width));
-    if (ScaledSheet(sheet, screenDpi, percent).Height + 2 * kSheetMargin <= view.Height)
-        return percent;
-    return ClampedPercent(FittingPercent(sheet.Size.Width, sheet.DotsPerInchX, screenDpi,
-                                         view.Width - scrollBarWidth));
+int FitWidthPercent(const TPreviewSheet& sheet, int screenDpi, TExtent view) {
+    return ClampedPercent(
+        FittingPercent(sheet.Size.Width, sheet.DotsPerInchX, screenDpi, view.Width));
 }
 
-int EffectivePercent(const TZoom& zoom, const TPreviewSheet& sheet, int screenDpi, TExtent view,
-                     int scrollBarWidth) {
+int EffectivePercent(const TZoom& zoom, const TPreviewSheet& sheet, int screenDpi, TExtent view) {
     switch (zoom.Mode) {
     case TZoomMode::FitPage:
         return FitPagePercent(sheet, screenDpi, view);
     case TZoomMode::FitWidth:
-        return FitWidthPercent(sheet, screenDpi, view, scrollBarWidth);
+        return FitWidthPercent(sheet, screenDpi, view);
     case TZoomMode::Percent:
         break;
     }

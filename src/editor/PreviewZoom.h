@@ -50,14 +50,11 @@ TExtent ScaledSheet(const TPreviewSheet& sheet, int screenDpi, int percent);
 
 // The largest whole percent at which the sheet and its margins fit the view
 // (FitPage) or the view's width (FitWidth), within the minimum and maximum.
-// FitWidth leaves room for the vertical scroll bar when the sheet is then
-// taller than the view.
 int FitPagePercent(const TPreviewSheet& sheet, int screenDpi, TExtent view);
-int FitWidthPercent(const TPreviewSheet& sheet, int screenDpi, TExtent view, int scrollBarWidth);
+int FitWidthPercent(const TPreviewSheet& sheet, int screenDpi, TExtent view);
 
 // The percent a zoom shows the sheet at in a view of this size.
-int EffectivePercent(const TZoom& zoom, const TPreviewSheet& sheet, int screenDpi, TExtent view,
-                     int scrollBarWidth);
+int EffectivePercent(const TZoom& zoom, const TPreviewSheet& sheet, int screenDpi, TExtent view);
 
 // The next step above or below a percent; the ends stay where they are.
 int ZoomedIn(int percent);

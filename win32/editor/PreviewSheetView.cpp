@@ -16,6 +16,7 @@ constexpr COLORREF kBackground = RGB(160, 160, 160);
 constexpr COLORREF kShadow = RGB(96, 96, 96);
 constexpr COLORREF kPrintableEdge = RGB(192, 192, 192);
 constexpr int kShadowOffset = 4;
+constexpr int kCullMargin = 8; // printer pixels
 constexpr int kLineStep = 32;
 constexpr int kWheelStep = 3 * kLineStep;
 
@@ -28,23 +29,10 @@ bool CtrlDown() {
     return GetKeyState(VK_CONTROL) < 0;
 }
 
-// The view's client area as it would be without scroll bars.
-TExtent FullClient(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    const auto style = GetWindowLongPtrW(window, GWL_STYLE);
-    TExtent full{static_cast<int>(client.right), static_cast<int>(client.bottom)};
-    if ((style & WS_VSCROLL) != 0)
-        full.Width += GetSystemMetrics(SM_CXVSCROLL);
-    if ((style & WS_HSCROLL) != 0)
-        full.Height += GetSystemMetrics(SM_CYHSCROLL);
-    return full;
-}
-
 void SetBar(HWND window, int bar, const TScrollAxis& axis) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nMax = axis.Content > axis.Page ? axis.Content - 1 : 0;
     info.nPage = axis.Content > axis.Page ? static_cast<UINT>(axis.Page) : 0;
     info.nPos = axis.Position;
@@ -94,23 +82,19 @@ void TPreviewSheetView::ZoomOut() {
 }
 
 // The percent, the sheet's size and both axes follow the zoom and the view's
-// size; the scroll bars show only where the sheet does not fit. The pixel in
-// the middle of the view stays there when the zoom changes.
+// size. The scroll bars stay, disabled where the sheet fits: showing and
+// hiding them would cost every zoom step a new layout of the window. The pixel
+// in the middle of the view stays there when the zoom changes.
 void TPreviewSheetView::Relayout() {
     if (FInLayout)
         return;
     FInLayout = true;
-    const TExtent full = FullClient(FHandle);
-    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
-    const int barHeight = GetSystemMetrics(SM_CYHSCROLL);
-    const int percent = EffectivePercent(FZoom, FTarget.Sheet, FScreenDpi, full, barWidth);
+    RECT client{};
+    GetClientRect(FHandle, &client);
+    const TExtent page{static_cast<int>(client.right), static_cast<int>(client.bottom)};
+    const int percent = EffectivePercent(FZoom, FTarget.Sheet, FScreenDpi, page);
     FScaled = ScaledSheet(FTarget.Sheet, FScreenDpi, percent);
     const TExtent content{FScaled.Width + 2 * kSheetMargin, FScaled.Height + 2 * kSheetMargin};
-    bool vertical = content.Height > full.Height;
-    const bool horizontal = content.Width > full.Width - (vertical ? barWidth : 0);
-    vertical = vertical || content.Height > full.Height - (horizontal ? barHeight : 0);
-    const TExtent page{full.Width - (vertical ? barWidth : 0),
-                       full.Height - (horizontal ? barHeight : 0)};
     FX = ClampedAxis(content.Width, page.Width, RescaledPosition(FX, content.Width));
     FY = ClampedAxis(content.Height, page.Height, RescaledPosition(FY, content.Height));
     ShowScrollBars();
@@ -273,7 +257,11 @@ void TPreviewSheetView::PaintPage(HDC dc, const RECT& sheet) const {
     SetViewportOrgEx(dc, sheet.left, sheet.top, nullptr);
     // The printer prints nothing outside its printable area.
     IntersectClipRect(dc, 0, 0, facts.Printable.Width, facts.Printable.Height);
-    DrawPrintLayout(dc, FTarget.Layout, facts.DotsPerInchY);
+    // Only what the clip lets through is drawn, with a margin for rounding.
+    RECT visible{};
+    GetClipBox(dc, &visible);
+    InflateRect(&visible, kCullMargin, kCullMargin);
+    DrawPrintLayout(dc, FTarget.Layout, facts.DotsPerInchY, &visible);
     POINT edge[2] = {{0, 0}, {facts.Printable.Width, facts.Printable.Height}};
     LPtoDP(dc, edge, 2);
     RestoreDC(dc, saved);

@@ -29,8 +29,10 @@ void RenderPrint(HDC dc, const TMemo& memo, const TPrintDevice& device);
 // The two halves of RenderPrint, for a page laid out once and drawn often:
 // the layout measured with the face on the device context, and the layout
 // drawn onto any device context, in the layout's pixels (a mapping mode may
-// scale them to the context's own).
+// scale them to the context's own). Given the visible part, in the layout's
+// pixels, what lies wholly outside it is not drawn.
 TPrintLayout LayOutForDevice(HDC dc, const TMemo& memo, const TPrintDevice& device);
-void DrawPrintLayout(HDC dc, const TPrintLayout& layout, int dotsPerInch);
+void DrawPrintLayout(HDC dc, const TPrintLayout& layout, int dotsPerInch,
+                     const RECT* visible = nullptr);
 
 } // namespace typ::win
