@@ -21,6 +21,8 @@ using namespace std::chrono_literals;
 
 constexpr wchar_t kPreviewClass[] = L"TfrmVistaPreliminar";
 constexpr wchar_t kPrinter[] = L"Typ Preview Test";
+// Pixels of the frame's top line at least, drawn gray across the sheet.
+constexpr int kFrameRun = 200;
 
 // A frame 120 cells wide and 40 lines high, wider than an A4 sheet holds.
 std::wstring Frame() {
@@ -131,7 +133,6 @@ TSeen OpenPreview(HWND editor, const std::wstring& caption, const std::wstring& 
         return seen;
     seen.OwnedByEditor = GetWindow(preview, GW_OWNER) == editor;
     seen.EditorDisabled = !IsWindowEnabled(editor);
-    std::this_thread::sleep_for(500ms); // its first paint
     const auto status = Descendants(preview, STATUSCLASSNAMEW);
     const auto sheet = Descendants(preview, L"TPreviewSheetView");
     if (status.empty() || sheet.empty()) {
@@ -140,10 +141,18 @@ TSeen OpenPreview(HWND editor, const std::wstring& caption, const std::wstring& 
     }
     seen.Printer = RemoteStatusText(status.front(), 1);
     seen.Cut = RemoteStatusText(status.front(), 3);
+    // The picture is the screen's: on a loaded machine the first paint may
+    // come late, or a window of another test may lie over it for a while.
     try {
-        const TRgbImage image = CaptureWindow(preview);
+        TRgbImage image;
+        WaitFor(
+            [&] {
+                image = CaptureWindow(preview);
+                seen.GrayRun = LongestGrayRun(image, PartOf(preview, sheet.front()));
+                return seen.GrayRun > kFrameRun;
+            },
+            5s);
         WriteFileBytes(picture, EncodePng(image));
-        seen.GrayRun = LongestGrayRun(image, PartOf(preview, sheet.front()));
     } catch (const std::exception& error) {
         const std::string what = error.what();
         seen.Problem = L"capture failed: " + std::wstring(what.begin(), what.end());
@@ -185,7 +194,7 @@ protected:
         EXPECT_TRUE(seen.Problem.empty()) << std::string(seen.Problem.begin(), seen.Problem.end());
         EXPECT_TRUE(seen.OwnedByEditor);
         EXPECT_TRUE(seen.EditorDisabled) << "modal over the editor";
-        EXPECT_GT(seen.GrayRun, 200) << "the frame's top line, gray across the sheet";
+        EXPECT_GT(seen.GrayRun, kFrameRun) << "the frame's top line, gray across the sheet";
         EXPECT_EQ(seen.Cut.rfind(L"Columnas fuera de la hoja: ", 0), 0u)
             << std::string(seen.Cut.begin(), seen.Cut.end());
         EXPECT_TRUE(seen.Closed) << "Escape closes the preview";
