@@ -120,7 +120,13 @@ struct TSeen {
 
 TSeen OpenPreview(HWND editor, const std::wstring& caption, const std::wstring& picture) {
     TSeen seen;
-    SetForegroundWindow(editor);
+    // Keys go to the foreground window: the editor is brought there first.
+    WaitFor(
+        [&] {
+            SetForegroundWindow(editor);
+            return GetForegroundWindow() == editor;
+        },
+        5s);
     Press({{VK_CONTROL, false}, {VK_F2, false}, {VK_F2, true}, {VK_CONTROL, true}});
     HWND preview = nullptr;
     seen.Opened = WaitFor(
