@@ -128,25 +128,26 @@ std::wstring StatusText(HWND statusBar, int part) {
     return text;
 }
 
+struct TChildSearch {
+    const wchar_t* ClassName;
+    const wchar_t* Text;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchChild(HWND window, LPARAM data) {
+    auto& wanted = *reinterpret_cast<TChildSearch*>(data);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (_wcsicmp(name, wanted.ClassName) != 0 ||
+        (wanted.Text != nullptr && TextOf(window) != wanted.Text))
+        return TRUE;
+    wanted.Found = window;
+    return FALSE;
+}
+
 HWND ChildOfClass(HWND parent, const wchar_t* className, const wchar_t* text = nullptr) {
-    struct TSearch {
-        const wchar_t* ClassName;
-        const wchar_t* Text;
-        HWND Found;
-    } search{className, text, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& wanted = *reinterpret_cast<TSearch*>(data);
-            wchar_t name[64] = {};
-            GetClassNameW(window, name, 64);
-            if (_wcsicmp(name, wanted.ClassName) != 0 ||
-                (wanted.Text != nullptr && TextOf(window) != wanted.Text))
-                return TRUE;
-            wanted.Found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TChildSearch search{className, text, nullptr};
+    EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
     return search.Found;
 }
 
