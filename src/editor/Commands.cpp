@@ -15,15 +15,21 @@ constexpr TShortcut Function(int number, std::u16string_view text) {
     return {vk::F1 + number - 1, 0, text};
 }
 
+constexpr TShortcut CtrlFunction(int number, std::u16string_view text) {
+    return {vk::F1 + number - 1, ssCtrl, text};
+}
+
 constexpr TShortcut kNone{};
 
 // In the order of TCommandId, so that an identifier indexes its row.
-constexpr std::array<TCommand, 24> kCommands = {{
+constexpr std::array<TCommand, 25> kCommands = {{
     {actAbrir, "actAbrir", u"Archivo", u"&Abrir", Ctrl('A', u"Ctrl+A"), u"Abrir", false},
     {actGuardar, "actGuardar", u"Archivo", u"&Guardar", Ctrl('G', u"Ctrl+G"), u"Guardar", false},
     {actGuardarComo, "actGuardarComo", u"Archivo", u"G&uardar como...", kNone, u"Guardar como...",
      false},
     {actImprimir, "actImprimir", u"Archivo", u"&Imprimir", Ctrl('P', u"Ctrl+P"), u"Imprimir", true},
+    {actVistaPreliminar, "actVistaPreliminar", u"Archivo", u"&Vista preliminar",
+     CtrlFunction(2, u"Ctrl+F2"), u"Vista preliminar", true},
     {actConfigPagina, "actConfigPagina", u"Archivo", u"Configurar &página...", kNone,
      u"Configuración de la página", true},
     {actConfigImpresora, "actConfigImpresora", u"Archivo", u"C&onfigurar impresora...", kNone,
@@ -59,9 +65,10 @@ constexpr TMenuEntry Item(TCommandId id) {
     return {id, false};
 }
 
-constexpr std::array<TMenuEntry, 8> kArchivo = {
-    Item(actAbrir),        Item(actGuardar),         Item(actGuardarComo), Item(actImprimir),
-    Item(actConfigPagina), Item(actConfigImpresora), kSeparator,           Item(actCerrar),
+constexpr std::array<TMenuEntry, 9> kArchivo = {
+    Item(actAbrir),           Item(actGuardar),      Item(actGuardarComo),     Item(actImprimir),
+    Item(actVistaPreliminar), Item(actConfigPagina), Item(actConfigImpresora), kSeparator,
+    Item(actCerrar),
 };
 
 constexpr std::array<TMenuEntry, 17> kEdicion = {

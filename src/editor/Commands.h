@@ -19,6 +19,7 @@ enum class TCommandId {
     actGuardar,
     actGuardarComo,
     actImprimir,
+    actVistaPreliminar,
     actConfigPagina,
     actConfigImpresora,
     actCerrar,
@@ -48,7 +49,7 @@ constexpr std::uint8_t kHostedEdition = 2;
 struct TShortcut {
     int Key = 0; // virtual-key code; 0 for none
     TShiftState Shift = 0;
-    std::u16string_view Text; // as menus show it, e.g. "Ctrl+A"
+    std::u16string_view Text; // as menus show it, e.g. "Ctrl+A", "Ctrl+F2"
 };
 
 struct TCommand {

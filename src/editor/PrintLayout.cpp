@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace typ {
 
@@ -22,6 +23,25 @@ std::string PrintedBytes(std::u16string_view line) {
     if (bytes.size() > kMaxPrintedLine)
         bytes.resize(kMaxPrintedLine);
     return bytes;
+}
+
+// The columns that end inside the printable width: the text of column i ends
+// at 15 + (i + 1) * W. All of them when the space has no width.
+std::int64_t FittingColumns(const TPrintMetrics& metrics) {
+    if (metrics.SpaceWidth <= 0)
+        return std::numeric_limits<std::int64_t>::max();
+    const std::int64_t room = std::int64_t{metrics.PrintableWidth} - kPrintOrigin.X;
+    return std::max<std::int64_t>(0, room / metrics.SpaceWidth);
+}
+
+// Counted in DOS bytes, one a printed column; those past the longest printed
+// line are lost as well.
+int ColumnsOutside(const TMemo& memo, int lines, const TPrintMetrics& metrics) {
+    std::int64_t widest = 0;
+    for (int line = 0; line < lines; ++line)
+        widest = std::max<std::int64_t>(
+            widest, static_cast<std::int64_t>(AnsiToDosBytes(memo.Line(line)).size()));
+    return static_cast<int>(std::max<std::int64_t>(0, widest - FittingColumns(metrics)));
 }
 
 } // namespace
@@ -47,13 +67,17 @@ void PrintLine(int x, int y, std::string_view line, int spaceWidth, TPrintLayout
 
 TPrintLayout LayOutPrint(const TMemo& memo, const TPrintMetrics& metrics) {
     TPrintLayout layout;
+    layout.Metrics = metrics;
     const int lines = PrintedLineCount(memo);
     std::int64_t y = kPrintOrigin.Y;
-    for (int line = 0; line < lines && y < metrics.PrintableHeight; ++line) {
+    int line = 0;
+    for (; line < lines && y < metrics.PrintableHeight; ++line) {
         PrintLine(kPrintOrigin.X, static_cast<int>(y), PrintedBytes(memo.Line(line)),
                   metrics.SpaceWidth, layout);
         y += metrics.LineHeight;
     }
+    layout.LinesOutside = lines - line;
+    layout.ColumnsOutside = ColumnsOutside(memo, lines, metrics);
     return layout;
 }
 

@@ -20,7 +20,7 @@ std::vector<std::u16string> Captions(std::span<const TMenuEntry> items) {
 
 TEST(Commands, EachIdentifierFindsItsOwnRow) {
     const auto table = CommandTable();
-    ASSERT_EQ(table.size(), 24u);
+    ASSERT_EQ(table.size(), 25u);
     std::set<std::string_view> names;
     for (const TCommand& command : table) {
         EXPECT_EQ(&Command(command.Id), &command) << command.Name;
@@ -64,15 +64,15 @@ TEST(Commands, ShortcutsAreUniqueAndShownAsTheyAreTyped) {
         }
         ++withShortcut;
         EXPECT_TRUE(keys.emplace(shortcut.Key, shortcut.Shift).second) << command.Name;
-        if (shortcut.Shift == ssCtrl)
-            EXPECT_EQ(shortcut.Text, u"Ctrl+" + std::u16string(1, char16_t(shortcut.Key)))
-                << command.Name;
-        else
-            EXPECT_EQ(shortcut.Text,
-                      u"F" + std::u16string(1, char16_t(u'1' + shortcut.Key - vk::F1)))
-                << command.Name;
+        const bool function = shortcut.Key >= vk::F1 && shortcut.Key <= vk::F1 + 8;
+        const std::u16string key =
+            function ? u"F" + std::u16string(1, char16_t(u'1' + shortcut.Key - vk::F1))
+                     : std::u16string(1, char16_t(shortcut.Key));
+        EXPECT_EQ(shortcut.Text, (shortcut.Shift == ssCtrl ? u"Ctrl+" : u"") + key) << command.Name;
     }
-    EXPECT_EQ(withShortcut, 16);
+    EXPECT_EQ(withShortcut, 17);
+    EXPECT_EQ(Command(actVistaPreliminar).Shortcut.Key, vk::F1 + 1);
+    EXPECT_EQ(Command(actVistaPreliminar).Shortcut.Shift, ssCtrl);
     EXPECT_EQ(Command(actBuscarSiguiente).Shortcut.Key, vk::F1 + 2);
     EXPECT_EQ(Command(actDibujar).Shortcut.Text, u"F6");
     EXPECT_EQ(Command(actAyuda).Shortcut.Key, vk::F1);
@@ -85,20 +85,25 @@ TEST(Commands, OnlyTheWiredCommandsHaveHandlers) {
         if (command.HasHandler)
             handled.push_back(command.Name);
     }
-    EXPECT_EQ(handled, (std::vector<std::string_view>{
-                           "actImprimir",        "actConfigPagina",    "actConfigImpresora",
-                           "actCerrar",          "actImportarTyp",     "actExportarTyp",
-                           "actDeshacer",        "actCortar",          "actCopiar",
-                           "actPegar",           "actBorrar",          "actInsertarLinea",
-                           "actBorrarLinea",     "actSeleccionarTodo", "actBuscar",
-                           "actBuscarSiguiente", "actReemplazar",      "actDibujar",
-                           "actCortarPalabras",  "actFuente",          "actAyuda"}));
+    EXPECT_EQ(handled, (std::vector<std::string_view>{"actImprimir",        "actVistaPreliminar",
+                                                      "actConfigPagina",    "actConfigImpresora",
+                                                      "actCerrar",          "actImportarTyp",
+                                                      "actExportarTyp",     "actDeshacer",
+                                                      "actCortar",          "actCopiar",
+                                                      "actPegar",           "actBorrar",
+                                                      "actInsertarLinea",   "actBorrarLinea",
+                                                      "actSeleccionarTodo", "actBuscar",
+                                                      "actBuscarSiguiente", "actReemplazar",
+                                                      "actDibujar",         "actCortarPalabras",
+                                                      "actFuente",          "actAyuda"}));
 }
 
 TEST(Commands, MenuAndButtonTexts) {
     EXPECT_EQ(MenuItemText(Command(actAbrir)), u"&Abrir\tCtrl+A");
     EXPECT_EQ(MenuItemText(Command(actBuscarSiguiente)), u"B&uscar siguiente\tF3");
     EXPECT_EQ(MenuItemText(Command(actGuardarComo)), u"G&uardar como...");
+    EXPECT_EQ(MenuItemText(Command(actVistaPreliminar)), u"&Vista preliminar\tCtrl+F2");
+    EXPECT_EQ(Command(actVistaPreliminar).Hint, u"Vista preliminar");
     EXPECT_EQ(ButtonText(Command(actBuscar)), u"Buscar");
     EXPECT_EQ(ButtonText(Command(actDeshacer)), u"Deshacer");
     TCommand odd = Command(actAbrir);
@@ -111,9 +116,9 @@ TEST(Commands, MenusListTheirItemsInOrder) {
     ASSERT_EQ(menu.size(), 4u);
     EXPECT_EQ(menu[0].Caption, u"&Archivo");
     EXPECT_EQ(Captions(menu[0].Items),
-              (std::vector<std::u16string>{u"&Abrir", u"&Guardar", u"G&uardar como...",
-                                           u"&Imprimir", u"Configurar &página...",
-                                           u"C&onfigurar impresora...", u"-", u"&Cerrar"}));
+              (std::vector<std::u16string>{
+                  u"&Abrir", u"&Guardar", u"G&uardar como...", u"&Imprimir", u"&Vista preliminar",
+                  u"Configurar &página...", u"C&onfigurar impresora...", u"-", u"&Cerrar"}));
     EXPECT_EQ(menu[1].Caption, u"&Edición");
     EXPECT_EQ(Captions(menu[1].Items),
               (std::vector<std::u16string>{

@@ -163,5 +163,47 @@ TEST(PrintLayout, CharactersBeyondDosAsAnsiPrintAsTheirDosByteOrQuestionMark) {
     EXPECT_EQ(page.Segments, ShapeAt(0xC4, 1, 10, 20));
 }
 
+// An A4 sheet at 300 dots per inch, printable to its edges, with a font whose
+// line advance is 50 and whose space is 25 wide: 70 lines and 98 columns fit.
+constexpr TPrintMetrics kA4{50, 25, 3508, 2480};
+
+std::u16string Grid(int width, int height, char16_t fill = u'x') {
+    std::u16string text;
+    for (int line = 0; line < height; ++line)
+        text += (line ? u"\r\n" : u"") + std::u16string(static_cast<std::size_t>(width), fill);
+    return text;
+}
+
+TEST(PrintLayout, CountsTheLinesAndColumnsTheSheetCannotHold) {
+    struct TCase {
+        int Width, Height, LinesOutside, ColumnsOutside;
+    };
+    for (const TCase c : {TCase{98, 70, 0, 0}, TCase{99, 71, 1, 1}, TCase{250, 500, 430, 152},
+                          TCase{300, 1, 0, 202}, TCase{0, 0, 0, 0}}) {
+        SCOPED_TRACE(testing::Message() << c.Width << " x " << c.Height);
+        const TPrintLayout page = Print(Grid(c.Width, c.Height), kA4);
+        EXPECT_EQ(page.LinesOutside, c.LinesOutside);
+        EXPECT_EQ(page.ColumnsOutside, c.ColumnsOutside);
+        EXPECT_EQ(page.Texts.size(), static_cast<std::size_t>(c.Height - c.LinesOutside));
+        EXPECT_EQ(page.Metrics.PrintableWidth, 2480);
+    }
+    // A column is one DOS byte: a character of two UTF-16 units prints as one.
+    std::u16string faces;
+    for (int i = 0; i < 50; ++i)
+        faces += u"\U0001F600";
+    EXPECT_EQ(Print(faces, {50, 50, 3508, 15 + 50 * 50}).ColumnsOutside, 0);
+    EXPECT_EQ(Print(faces, {50, 50, 3508, 15 + 49 * 50}).ColumnsOutside, 1);
+    EXPECT_EQ(Print(Grid(10, 3), {0, 0, 3508, 0}).ColumnsOutside, 0)
+        << "a font without a space width cuts nothing";
+}
+
+TEST(PrintLayout, AFullPageOfFramesKeepsOnlyWhatTheSheetHolds) {
+    const TPrintLayout page = Print(Grid(250, 500, u'\u00C5'), kA4); // ┼ everywhere
+    EXPECT_EQ(page.LinesOutside, 430);
+    EXPECT_EQ(page.Segments.size(), 70u * 250u * 2u) << "two strokes a cell, 70 lines";
+    for (const TSegment& segment : page.Segments)
+        ASSERT_LT(segment.From.Y, 3508 + 50);
+}
+
 } // namespace
 } // namespace typ

@@ -59,10 +59,10 @@ TEST(EditorWindow, MenuBarShowsEveryCaptionWithItsShortcut) {
     TfrmEditorTYP form;
     const HMENU bar = GetMenu(form.Handle());
     EXPECT_EQ(MenuItems(bar), (Items{L"&Archivo", L"&Edición", L"&Formato", L"&Ayuda"}));
-    EXPECT_EQ(
-        MenuItems(GetSubMenu(bar, 0)),
-        (Items{L"&Abrir\tCtrl+A", L"&Guardar\tCtrl+G", L"G&uardar como...", L"&Imprimir\tCtrl+P",
-               L"Configurar &página...", L"C&onfigurar impresora...", L"-", L"&Cerrar"}));
+    EXPECT_EQ(MenuItems(GetSubMenu(bar, 0)),
+              (Items{L"&Abrir\tCtrl+A", L"&Guardar\tCtrl+G", L"G&uardar como...",
+                     L"&Imprimir\tCtrl+P", L"&Vista preliminar\tCtrl+F2", L"Configurar &página...",
+                     L"C&onfigurar impresora...", L"-", L"&Cerrar"}));
     EXPECT_EQ(MenuItems(GetSubMenu(bar, 1)),
               (Items{L"Des&hacer\tCtrl+Z", L"-", L"Cor&tar\tCtrl+X", L"&Copiar\tCtrl+C",
                      L"&Pegar\tCtrl+V", L"Borr&ar\tCtrl+D", L"-", L"&Insertar línea\tCtrl+I",
@@ -107,21 +107,23 @@ std::wstring ToolTipOf(HWND toolBar, UINT_PTR id) {
     return text;
 }
 
-TEST(EditorWindow, ToolButtonsShowTheTenPicturesWithTheHintsAsToolTips) {
+TEST(EditorWindow, ToolButtonsShowTheirPicturesWithTheHintsAsToolTips) {
     TfrmEditorTYP form;
     const HWND toolBar = ToolBarOf(form);
     const auto pictures =
         reinterpret_cast<HIMAGELIST>(SendMessageW(toolBar, TB_GETIMAGELIST, 0, 0));
     ASSERT_NE(pictures, nullptr);
-    EXPECT_EQ(ImageList_GetImageCount(pictures), 10);
+    EXPECT_EQ(ImageList_GetImageCount(pictures), 11);
     int cx = 0;
     int cy = 0;
     ImageList_GetIconSize(pictures, &cx, &cy);
     EXPECT_EQ(cx, 16);
     EXPECT_EQ(cy, 16);
-    const TCommandId buttons[] = {actAbrir,  actGuardar, actImprimir, actDeshacer, actCortar,
-                                  actCopiar, actPegar,   actDibujar,  actBuscar,   actAyuda};
-    for (int i = 0; i < 10; ++i) {
+    // The ten pictures of the design at 0 to 9, Vista preliminar's after them.
+    const TCommandId buttons[] = {actAbrir,  actGuardar, actImprimir,       actDeshacer,
+                                  actCortar, actCopiar,  actPegar,          actDibujar,
+                                  actBuscar, actAyuda,   actVistaPreliminar};
+    for (int i = 0; i < 11; ++i) {
         TBBUTTONINFOW info{};
         info.cbSize = sizeof(info);
         info.dwMask = TBIF_IMAGE;
@@ -139,6 +141,10 @@ TEST(EditorWindow, ToolButtonsShowTheTenPicturesWithTheHintsAsToolTips) {
                  reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, L"Buscar");
     EXPECT_EQ(ToolTipOf(toolBar, CommandMessageId(actImprimir)), L"Imprimir");
+    EXPECT_EQ(ToolTipOf(toolBar, CommandMessageId(actVistaPreliminar)), L"Vista preliminar");
+    EXPECT_EQ(SendMessageW(toolBar, TB_COMMANDTOINDEX, CommandMessageId(actVistaPreliminar), 0),
+              SendMessageW(toolBar, TB_COMMANDTOINDEX, CommandMessageId(actImprimir), 0) + 1)
+        << "right after Imprimir";
     EXPECT_EQ(ToolTipOf(toolBar, CommandMessageId(actAyuda)), L"Ayuda");
     const HWND variables = ButtonCaptioned(form, L"&Variables de impresión");
     EXPECT_EQ(ToolTipOf(toolBar, reinterpret_cast<UINT_PTR>(variables)), L"Variables de impresión");
@@ -176,8 +182,9 @@ TEST(EditorWindow, HostedFileCommandsAndHelpButtonsReallyHide) {
     EXPECT_FALSE(ButtonHidden(toolBar, actImprimir));
     EXPECT_FALSE(HasVisibleStyle(importExport));
     EXPECT_TRUE(HasVisibleStyle(ButtonCaptioned(form, L"&Importar TYP")));
-    EXPECT_EQ(MenuItems(archivo), (Items{L"&Imprimir\tCtrl+P", L"Configurar &página...",
-                                         L"C&onfigurar impresora...", L"-", L"&Cerrar"}));
+    EXPECT_EQ(MenuItems(archivo),
+              (Items{L"&Imprimir\tCtrl+P", L"&Vista preliminar\tCtrl+F2", L"Configurar &página...",
+                     L"C&onfigurar impresora...", L"-", L"&Cerrar"}));
     EXPECT_TRUE(form.HelpButtonsVisible());
 
     const int helpWidth = form.HelpButtonWidth();
@@ -215,13 +222,16 @@ TEST(EditorWindow, ImportExportBarTakesTheBoundsItIsGivenOnTheFirstRow) {
     GetWindowRect(bar, &screen);
     RECT bounds = screen;
     MapWindowPoints(nullptr, GetParent(bar), reinterpret_cast<POINT*>(&bounds), 2);
-    EXPECT_EQ(bounds.left, 228 - form.HelpButtonWidth());
+    // Vista preliminar's button makes the standard bar end past that left: the
+    // bar then starts where the standard bar ends.
+    const RECT standard = BoundsInParent(toolBar);
+    EXPECT_EQ(bounds.left,
+              std::max(228 - form.HelpButtonWidth(), static_cast<int>(standard.right)));
     EXPECT_EQ(bounds.right - bounds.left, 200);
     // The hidden first button leaves no gap.
     RECT button{};
     GetWindowRect(importButton, &button);
     EXPECT_EQ(button.left, screen.left);
-    const RECT standard = BoundsInParent(toolBar);
     EXPECT_LE(standard.right, bounds.left);
     EXPECT_LT(bounds.top, standard.bottom);
     EXPECT_EQ(BoundsInParent(GetParent(bar)).bottom, std::max(standard.bottom, bounds.bottom) + 2);

@@ -31,23 +31,25 @@ enum class TSlot { Button, Check, Separator, Variables };
 struct TToolSlot {
     TSlot Kind;
     TCommandId Command = actAbrir;
+    int Picture = 0; // its index in kToolBarPictures
 };
 
 // The standard tool bar, left to right; the divider and the separator of the
 // design both show as a separator.
-constexpr std::array<TToolSlot, 13> kStandardSlots = {{
-    {TSlot::Button, actAbrir},
-    {TSlot::Button, actGuardar},
-    {TSlot::Button, actImprimir},
-    {TSlot::Button, actDeshacer},
+constexpr std::array<TToolSlot, 14> kStandardSlots = {{
+    {TSlot::Button, actAbrir, 0},
+    {TSlot::Button, actGuardar, 1},
+    {TSlot::Button, actImprimir, 2},
+    {TSlot::Button, actVistaPreliminar, 10},
+    {TSlot::Button, actDeshacer, 3},
     {TSlot::Separator},
-    {TSlot::Button, actCortar},
-    {TSlot::Button, actCopiar},
-    {TSlot::Button, actPegar},
+    {TSlot::Button, actCortar, 4},
+    {TSlot::Button, actCopiar, 5},
+    {TSlot::Button, actPegar, 6},
     {TSlot::Separator},
-    {TSlot::Check, actDibujar},
-    {TSlot::Button, actBuscar},
-    {TSlot::Button, actAyuda},
+    {TSlot::Check, actDibujar, 7},
+    {TSlot::Button, actBuscar, 8},
+    {TSlot::Button, actAyuda, 9},
     {TSlot::Variables},
 }};
 
@@ -72,15 +74,22 @@ TBBUTTON CommandButton(const TToolSlot& slot, int picture, const std::wstring& t
     return button;
 }
 
-constexpr std::size_t CommandSlotCount() {
-    std::size_t count = 0;
-    for (const TToolSlot& slot : kStandardSlots)
-        if (slot.Kind == TSlot::Button || slot.Kind == TSlot::Check)
-            ++count;
-    return count;
+// Every picture shown by exactly one command button.
+constexpr bool EachPictureOnce() {
+    std::array<int, kToolBarPictures.size()> uses{};
+    for (const TToolSlot& slot : kStandardSlots) {
+        if (slot.Kind != TSlot::Button && slot.Kind != TSlot::Check)
+            continue;
+        if (slot.Picture < 0 || slot.Picture >= static_cast<int>(uses.size()))
+            return false;
+        ++uses[static_cast<std::size_t>(slot.Picture)];
+    }
+    for (const int use : uses)
+        if (use != 1)
+            return false;
+    return true;
 }
-static_assert(CommandSlotCount() == kToolBarPictures.size(),
-              "each command button shows the picture of its place");
+static_assert(EachPictureOnce(), "each command button shows a picture of its own");
 
 HWND CreateButton(HWND parent, const wchar_t* caption, UINT id, DWORD style, HFONT font) {
     const HWND button = CreateWindowExW(
@@ -126,7 +135,6 @@ void TCommandBars::CreateStandardBar(HFONT font) {
 
 void TCommandBars::AddStandardButtons() {
     std::vector<TBBUTTON> buttons;
-    int picture = 0;
     for (const TToolSlot& slot : kStandardSlots) {
         if (slot.Kind == TSlot::Separator) {
             buttons.push_back(SeparatorButton(kSeparatorWidth, 0));
@@ -137,7 +145,7 @@ void TCommandBars::AddStandardButtons() {
             const UINT id = CommandMessageId(slot.Command);
             FTexts[id] = Wide(ButtonText(command));
             FHints[id] = Wide(command.Hint);
-            buttons.push_back(CommandButton(slot, picture++, FTexts[id]));
+            buttons.push_back(CommandButton(slot, slot.Picture, FTexts[id]));
         }
     }
     SendMessageW(FStandardBar, TB_ADDBUTTONSW, buttons.size(),

@@ -90,16 +90,29 @@ HDC ChosenPrinterDC(const TPrinterChoice& choice) {
     return CreateDCW(driver->c_str(), device->c_str(), nullptr, ValidDevMode(choice.DevMode));
 }
 
-HDC DefaultPrinterDC() {
+std::wstring DefaultPrinterName() {
     DWORD size = 0;
     GetDefaultPrinterW(nullptr, &size);
     if (size == 0)
-        return nullptr;
+        return {};
     std::wstring name(size, L'\0');
     if (!GetDefaultPrinterW(name.data(), &size))
-        return nullptr;
+        return {};
     name.resize(wcsnlen(name.c_str(), name.size()));
-    return CreateDCW(L"WINSPOOL", name.c_str(), nullptr, nullptr);
+    return name;
+}
+
+std::wstring ChosenPrinterName(const TPrinterChoice& choice) {
+    if (choice.DevNames.size() < sizeof(DEVNAMES))
+        return {};
+    DEVNAMES names;
+    std::memcpy(&names, choice.DevNames.data(), sizeof(names));
+    return DevName(choice.DevNames, names.wDeviceOffset).value_or(std::wstring());
+}
+
+HDC DefaultPrinterDC() {
+    const std::wstring name = DefaultPrinterName();
+    return name.empty() ? nullptr : CreateDCW(L"WINSPOOL", name.c_str(), nullptr, nullptr);
 }
 
 } // namespace
@@ -118,6 +131,11 @@ HGLOBAL CopyCurrentDevMode() {
 
 HGLOBAL CopyCurrentDevNames() {
     return GlobalCopy(Choice().DevNames);
+}
+
+std::wstring CurrentPrinterName() {
+    const TPrinterChoice& choice = Choice();
+    return choice.DevNames.empty() ? DefaultPrinterName() : ChosenPrinterName(choice);
 }
 
 HDC CreateCurrentPrinterDC() {

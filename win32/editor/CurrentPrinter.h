@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <string>
 
 namespace typ::win {
 
@@ -16,6 +17,9 @@ void SetCurrentPrinter(HGLOBAL devMode, HGLOBAL devNames);
 // from (it frees or replaces them); null when no printer was chosen.
 HGLOBAL CopyCurrentDevMode();
 HGLOBAL CopyCurrentDevNames();
+
+// The current printer's name; empty when there is none.
+std::wstring CurrentPrinterName();
 
 // A device context of the current printer, to be freed with DeleteDC; null
 // when there is none (no printer installed, the chosen one gone).

@@ -67,6 +67,8 @@ TfrmEditorTYP::TImpl::THandler TfrmEditorTYP::TImpl::HandlerOf(TCommandId comman
         return &TImpl::actConfigImpresoraExecute;
     case actImprimir:
         return &TImpl::actImprimirExecute;
+    case actVistaPreliminar:
+        return &TImpl::actVistaPreliminarExecute;
     case actCortarPalabras:
         return &TImpl::actCortarPalabrasExecute;
     case actFuente:

@@ -1,6 +1,7 @@
 #include "editor/CurrentPrinter.h"
 #include "editor/EditorWindowImpl.h"
 #include "editor/PageSizeDialog.h"
+#include "editor/PrintPreview.h"
 #include "editor/PrintTemplate.h"
 
 namespace typ::win {
@@ -24,6 +25,15 @@ void TfrmEditorTYP::TImpl::actConfigImpresoraExecute() {
 // Printing reports nothing: a failed print leaves the editor as it was.
 void TfrmEditorTYP::TImpl::actImprimirExecute() {
     PrintTemplate(Grid.Editor());
+}
+
+// The preview's Imprimir prints as the Imprimir command does; the grid has
+// the keyboard again once the preview is gone.
+void TfrmEditorTYP::TImpl::actVistaPreliminarExecute() {
+    const TPreviewChoice choice = ShowPrintPreview(Form, Caption(), Grid.Editor());
+    SetFocus(View->Handle());
+    if (choice == TPreviewChoice::Print)
+        actImprimirExecute();
 }
 
 } // namespace typ::win

@@ -71,6 +71,7 @@ struct TfrmEditorTYP::TImpl {
     void actConfigPaginaExecute();
     void actConfigImpresoraExecute();
     void actImprimirExecute();
+    void actVistaPreliminarExecute();
     void actCortarPalabrasExecute();
     void actFuenteExecute();
     std::u16string Caption() const;

@@ -41,7 +41,9 @@ bool PrintPage(HDC dc, const TMemo& memo) {
     TPrintDocument document(dc);
     if (!document.Started() || StartPage(dc) <= 0)
         return false;
-    RenderPrint(dc, memo, {GetDeviceCaps(dc, LOGPIXELSY), GetDeviceCaps(dc, VERTRES)});
+    RenderPrint(
+        dc, memo,
+        {GetDeviceCaps(dc, LOGPIXELSY), GetDeviceCaps(dc, VERTRES), GetDeviceCaps(dc, HORZRES)});
     if (EndPage(dc) <= 0)
         return false;
     return document.End();

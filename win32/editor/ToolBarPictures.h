@@ -11,13 +11,13 @@ namespace typ::win {
 
 inline constexpr int kPictureSize = 16;
 
-// The standard tool bar's pictures, in the order of its command buttons:
-// Abrir, Guardar, Imprimir, Deshacer, Cortar, Copiar, Pegar, Dibujar, Buscar, Ayuda.
-inline constexpr std::array<TImageEnum, 10> kToolBarPictures = {
-    TImageEnum::ieActOpenFolder, TImageEnum::ieActSave,  TImageEnum::ieActPrint,
-    TImageEnum::ieActUndo,       TImageEnum::ieActCut,   TImageEnum::ieActCopy,
-    TImageEnum::ieActPaste,      TImageEnum::ieActPaint, TImageEnum::ieNavSearch,
-    TImageEnum::ieActHelp,
+// The standard tool bar's pictures: Abrir, Guardar, Imprimir, Deshacer, Cortar,
+// Copiar, Pegar, Dibujar, Buscar and Ayuda at 0 to 9, then Vista preliminar.
+inline constexpr std::array<TImageEnum, 11> kToolBarPictures = {
+    TImageEnum::ieActOpenFolder, TImageEnum::ieActSave,    TImageEnum::ieActPrint,
+    TImageEnum::ieActUndo,       TImageEnum::ieActCut,     TImageEnum::ieActCopy,
+    TImageEnum::ieActPaste,      TImageEnum::ieActPaint,   TImageEnum::ieNavSearch,
+    TImageEnum::ieActHelp,       TImageEnum::ieActPreview,
 };
 
 // The window's tool-bar image list: 16-pixel cells appended with the shared

@@ -1,0 +1,259 @@
+// The print preview: the sheet it takes from the test printer, from no printer
+// and from a chosen printer that is gone; and its window, driven from a second
+// thread as a person would while the preview runs modally.
+#include "editor/PrintPreview.h"
+
+#include "TestPrinter.h"
+#include "WindowCapture.h"
+#include "editor/CurrentPrinter.h"
+#include "editor/PreviewStatus.h"
+#include "editor/PreviewTarget.h"
+#include "platform/WideText.h"
+
+#include <chrono>
+#include <commctrl.h>
+#include <commdlg.h>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+#include <thread>
+#include <vector>
+#include <winspool.h>
+
+namespace typ::win {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr wchar_t kPrinter[] = L"Typ Preview Test";
+// Pixels of the frame's top line at least, drawn gray across the sheet.
+constexpr int kFrameRun = 100;
+
+// Chooses a printer as the set-up dialog hands it over: its DEVNAMES alone.
+void ChoosePrinter(const std::wstring& device) {
+    std::vector<wchar_t> block(sizeof(DEVNAMES) / sizeof(wchar_t));
+    std::vector<WORD> offsets;
+    for (const std::wstring& name : {std::wstring(L"winspool"), device, std::wstring(L"FILE:")}) {
+        offsets.push_back(static_cast<WORD>(block.size()));
+        block.insert(block.end(), name.begin(), name.end());
+        block.push_back(L'\0');
+    }
+    const DEVNAMES header{offsets[0], offsets[1], offsets[2], 0};
+    std::memcpy(block.data(), &header, sizeof(header));
+    const HGLOBAL names = GlobalAlloc(GMEM_MOVEABLE, block.size() * sizeof(wchar_t));
+    std::memcpy(GlobalLock(names), block.data(), block.size() * sizeof(wchar_t));
+    GlobalUnlock(names);
+    SetCurrentPrinter(nullptr, names);
+    GlobalFree(names);
+}
+
+bool DefaultPrinterExists() {
+    DWORD size = 0;
+    return GetDefaultPrinterW(nullptr, &size) || size != 0;
+}
+
+// A frame of `width` by `height` cells as DOS-as-ANSI text: ┌─┐ │ │ └─┘.
+std::u16string Frame(int width, int height) {
+    const auto row = [width](char16_t left, char16_t middle, char16_t right) {
+        return left + std::u16string(static_cast<std::size_t>(width - 2), middle) + right;
+    };
+    std::u16string text = row(u'\u00DA', u'\u00C4', u'\u00BF');
+    for (int line = 1; line + 1 < height; ++line)
+        text += u"\r\n" + row(u'\u00B3', u' ', u'\u00B3');
+    return text + u"\r\n" + row(u'\u00C0', u'\u00C4', u'\u00D9');
+}
+
+TMemo MemoOf(std::u16string_view text) {
+    TMemo memo;
+    memo.SetText(text);
+    return memo;
+}
+
+void ExpectA4WithoutPrinter(const TPreviewTarget& target) {
+    EXPECT_TRUE(target.PrinterName.empty());
+    EXPECT_EQ(target.Sheet.Size, A4Sheet().Size);
+    EXPECT_EQ(target.Sheet.Printable, A4Sheet().Printable);
+    EXPECT_EQ(target.Sheet.DotsPerInchY, 300);
+}
+
+class PrintPreviewTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetCurrentPrinter(nullptr, nullptr); }
+    void TearDown() override { SetCurrentPrinter(nullptr, nullptr); }
+};
+
+TEST_F(PrintPreviewTest, TakesThePrintersSheetOrAnA4WhenThereIsNone) {
+    const TMemo tall = MemoOf(Frame(250, 500));
+    if (!DefaultPrinterExists()) {
+        SCOPED_TRACE("no printer at all");
+        const TPreviewTarget none = PreviewTargetFor(tall);
+        ExpectA4WithoutPrinter(none);
+        EXPECT_EQ(none.Layout.LinesOutside + static_cast<int>(none.Layout.Texts.size()), 500);
+        EXPECT_GT(none.Layout.ColumnsOutside, 0);
+    }
+    SCOPED_TRACE("a chosen printer that is gone");
+    ChoosePrinter(L"Typ Impresora Desaparecida");
+    ExpectA4WithoutPrinter(PreviewTargetFor(tall));
+
+    SCOPED_TRACE("the PostScript test printer, A4 at 300 dots per inch with margins");
+    test::EnsureTestPrinter(kPrinter, L"FILE:");
+    ChoosePrinter(kPrinter);
+    const TPreviewTarget printer = PreviewTargetFor(tall);
+    EXPECT_EQ(printer.PrinterName, kPrinter);
+    EXPECT_NEAR(printer.Sheet.Size.Width, 2480, 2);
+    EXPECT_NEAR(printer.Sheet.Size.Height, 3508, 2);
+    EXPECT_GT(printer.Sheet.PrintableLeft, 0);
+    EXPECT_GT(printer.Sheet.PrintableTop, 0);
+    EXPECT_LT(printer.Sheet.Printable.Height, printer.Sheet.Size.Height);
+    const TPrintLayout& layout = printer.Layout;
+    EXPECT_EQ(layout.Metrics.PrintableHeight, printer.Sheet.Printable.Height);
+    EXPECT_EQ(layout.LinesOutside + static_cast<int>(layout.Texts.size()), 500);
+    ASSERT_FALSE(layout.Texts.empty());
+    EXPECT_LT(layout.Texts.back().At.Y, printer.Sheet.Printable.Height) << "what paper shows";
+
+    const TPreviewTarget empty = PreviewTargetFor(MemoOf(u""));
+    EXPECT_TRUE(empty.Layout.Texts.empty()) << "a 0 x 0 page shows an empty sheet";
+    EXPECT_EQ(empty.Layout.LinesOutside, 0);
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+std::wstring StatusText(HWND statusBar, int part) {
+    wchar_t text[256] = {};
+    SendMessageW(statusBar, SB_GETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+struct TChildSearch {
+    const wchar_t* ClassName;
+    const wchar_t* Text;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchChild(HWND window, LPARAM data) {
+    auto& wanted = *reinterpret_cast<TChildSearch*>(data);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (_wcsicmp(name, wanted.ClassName) != 0 ||
+        (wanted.Text != nullptr && TextOf(window) != wanted.Text))
+        return TRUE;
+    wanted.Found = window;
+    return FALSE;
+}
+
+HWND ChildOfClass(HWND parent, const wchar_t* className, const wchar_t* text = nullptr) {
+    TChildSearch search{className, text, nullptr};
+    EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+// The longest run of the frames' gray along any row of a picture.
+int LongestGrayRun(const TRgbImage& image) {
+    int longest = 0;
+    for (int y = 0; y < image.Height; ++y) {
+        int run = 0;
+        for (int x = 0; x < image.Width; ++x) {
+            const auto at = (static_cast<std::size_t>(y) * image.Width + x) * 3;
+            const bool gray =
+                image.Rgb[at] == 128 && image.Rgb[at + 1] == 128 && image.Rgb[at + 2] == 128;
+            run = gray ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
+}
+
+// What the person saw of the preview.
+struct TSeen {
+    bool Found = false;
+    bool Maximised = false;
+    HWND Owner = nullptr;
+    bool OwnerEnabled = true;
+    std::wstring Status[4];
+    std::wstring ZoomAfterButton;
+    std::wstring ZoomAfterWheel;
+    int GrayRun = 0;
+};
+
+HWND WaitForPreview(const wchar_t* caption) {
+    for (int i = 0; i < 250; ++i) {
+        const HWND window = FindWindowW(kPreviewWindowClass, caption);
+        if (window != nullptr && IsWindowVisible(window))
+            return window;
+        std::this_thread::sleep_for(20ms);
+    }
+    return nullptr;
+}
+
+// Looks, zooms with the 100 % button and Ctrl+wheel, then ends the preview
+// with Escape or the Imprimir button.
+void Person(HWND owner, TSeen& seen, bool print) {
+    const HWND preview = WaitForPreview(L"Vista preliminar - Factura");
+    if (preview == nullptr)
+        return;
+    seen.Found = true;
+    seen.Maximised = IsZoomed(preview) != 0;
+    seen.Owner = GetWindow(preview, GW_OWNER);
+    seen.OwnerEnabled = IsWindowEnabled(owner) != 0;
+    const HWND status = ChildOfClass(preview, STATUSCLASSNAMEW);
+    const HWND sheet = ChildOfClass(preview, L"TPreviewSheetView");
+    for (int part = 0; part < 4; ++part)
+        seen.Status[part] = StatusText(status, part);
+    // The picture is the screen's: a window of another test may lie over it
+    // for a while.
+    for (int tries = 0; tries < 100 && seen.GrayRun <= kFrameRun; ++tries) {
+        try {
+            seen.GrayRun = LongestGrayRun(CaptureWindow(sheet));
+        } catch (const std::exception&) {
+            seen.GrayRun = -1;
+        }
+        std::this_thread::sleep_for(50ms);
+    }
+    SendMessageW(ChildOfClass(preview, L"Button", L"100 %"), BM_CLICK, 0, 0);
+    seen.ZoomAfterButton = StatusText(status, 2);
+    SendMessageW(sheet, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), 0);
+    seen.ZoomAfterWheel = StatusText(status, 2);
+    if (print)
+        SendMessageW(ChildOfClass(preview, L"Button", L"&Imprimir"), BM_CLICK, 0, 0);
+    else
+        PostMessageW(sheet, WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+TEST_F(PrintPreviewTest, ShowsTheFramesOnTheSheetZoomsAndEnds) {
+    const HWND owner = CreateWindowExW(0, L"STATIC", L"Factura", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                       0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+    const TMemo memo = MemoOf(Frame(80, 40) + u"\r\n" + std::u16string(300, u'x'));
+    // The status bar tells the sheet and the counts of the layout laid out for it.
+    const TPreviewTarget target = PreviewTargetFor(memo);
+    const std::wstring printer =
+        DefaultPrinterExists() ? CurrentPrinterName() : L"Sin impresora: hoja A4";
+    const std::wstring cut = Wide(CutText(target.Layout));
+    EXPECT_EQ(cut.rfind(L"Columnas fuera de la hoja: ", 0), 0u) << "300 columns are too wide";
+    for (const bool print : {false, true}) {
+        SCOPED_TRACE(print ? "Imprimir" : "Escape");
+        TSeen seen;
+        std::thread person(Person, owner, std::ref(seen), print);
+        const TPreviewChoice choice = ShowPrintPreview(owner, u"Factura", memo);
+        person.join();
+        ASSERT_TRUE(seen.Found);
+        EXPECT_EQ(choice, print ? TPreviewChoice::Print : TPreviewChoice::Close);
+        EXPECT_TRUE(seen.Maximised);
+        EXPECT_EQ(seen.Owner, owner) << "owned: no task-bar button of its own";
+        EXPECT_FALSE(seen.OwnerEnabled) << "modal";
+        EXPECT_TRUE(IsWindowEnabled(owner));
+        EXPECT_EQ(seen.Status[0], Wide(SheetSizeText(target.Sheet)));
+        EXPECT_EQ(seen.Status[1], printer);
+        EXPECT_EQ(seen.Status[3], cut);
+        EXPECT_EQ(seen.ZoomAfterButton, L"100 %");
+        EXPECT_EQ(seen.ZoomAfterWheel, L"150 %");
+        EXPECT_GT(seen.GrayRun, kFrameRun) << "the frame's top line, drawn gray across the sheet";
+    }
+    DestroyWindow(owner);
+}
+
+} // namespace
+} // namespace typ::win
