@@ -54,7 +54,8 @@ std::wstring AliasLocaleKey(const TClassesRoot& root, const TLIBATTR& a) {
 
 void RegisterTypeLibrary(const TServerTypeLibrary& library, bool perUser) {
     std::wstring file = LongPathOf(ModuleFileName());
-    std::wstring helpDirectory = DirectoryOf(file);
+    // With its separator, as Windows Installer passes a folder: both registrations agree.
+    std::wstring helpDirectory = DirectoryOf(file) + L'\\';
     const auto forUser =
         perUser ? AutomationExport<TRegisterForUser>("RegisterTypeLibForUser") : nullptr;
     const HRESULT hr =
