@@ -2,6 +2,27 @@
 
 namespace typ {
 
+namespace {
+
+bool MovesCaret(int key) {
+    switch (key) {
+    case vk::Left:
+    case vk::Right:
+    case vk::Up:
+    case vk::Down:
+    case vk::Home:
+    case vk::End:
+    case vk::Prior:
+    case vk::Next:
+    case vk::Return:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 // The status panels start with the texts the window was designed with, until
 // the first refresh.
 TGridEditor::TGridEditor()
@@ -19,6 +40,9 @@ void TGridEditor::RequestClose() {
 // before its one key-up, and a character typed with Ctrl+Alt gets a key-up the
 // filters leave to the window.
 void TGridEditor::KeyDown(int key, TShiftState shift) {
+    if (MovesCaret(key))
+        FEditor.BreakTypingRun();
+    TEditUnit unit(*this);
     EditorKeyDown(key, shift);
     if (key == 0)
         return;
@@ -27,7 +51,10 @@ void TGridEditor::KeyDown(int key, TShiftState shift) {
         ReshapeAfterEdit();
 }
 
+// Typed characters on one line make one unit until the caret moves otherwise.
 void TGridEditor::KeyPress(char16_t character) {
+    const bool typing = character != u'\b' && FEditor.SelLength() == 0;
+    TEditUnit unit(*this, typing ? TUndoKind::Typing : TUndoKind::Action);
     EditorKeyPress(character);
     if (character == 0)
         return;
@@ -46,8 +73,36 @@ void TGridEditor::ReshapeAfterEdit() {
         PadCurrentLine();
 }
 
+// What a key-up reshapes belongs to the key's own unit.
 void TGridEditor::KeyUp(int key, TShiftState shift) {
+    TEditUnit unit(*this, TUndoKind::Continue);
     EditorKeyUp(key, shift);
+}
+
+void TGridEditor::ChangePageSize(int width, int height) {
+    TEditUnit unit(*this);
+    SetPageSize(width, height);
+}
+
+void TGridEditor::Undo() {
+    AdoptPage(FEditor.UndoUnit());
+}
+
+void TGridEditor::Redo() {
+    AdoptPage(FEditor.RedoUnit());
+}
+
+// The text is already in the page's shape: only the size and the view follow.
+void TGridEditor::AdoptPage(const std::optional<TUndoStep>& step) {
+    if (!step || !step->Page || *step->Page == PageSize())
+        return;
+    FAnchoPagina = step->Page->Width;
+    FAltoPagina = step->Page->Height;
+    const bool modified = FEditor.Modified();
+    if (OnPageSizeChanged)
+        OnPageSizeChanged();
+    if (FEditor.Modified() != modified)
+        FEditor.SetModified(modified);
 }
 
 } // namespace typ

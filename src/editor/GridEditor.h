@@ -36,6 +36,7 @@ public:
     const TMemo& Editor() const { return FEditor; }
     int AnchoPagina() const { return FAnchoPagina; }
     int AltoPagina() const { return FAltoPagina; }
+    TPageSize PageSize() const { return {FAnchoPagina, FAltoPagina}; }
     bool InsertMode() const { return FInsertMode; }
     bool TextSel() const { return FTextSel; }
     bool IgnoreChar() const { return FIgnoreChar; }
@@ -56,6 +57,18 @@ public:
     static void CheckPageSize(int width, int height);
     void NormalizeGrid();
     void PadCurrentLine();
+    // The page dialog's change of size: one undo unit.
+    void ChangePageSize(int width, int height);
+
+    // Deshacer and Rehacer over the history of units. They replaced the
+    // control's one-level toggle: a second Deshacer that silently redid the
+    // change took away the user's way back. The first Deshacer still restores
+    // what the toggle restored, selection included. A unit that changed the
+    // page size takes the size back with the text.
+    void Undo();
+    void Redo();
+    // The view reports a pause in typing: the next character starts a unit.
+    void BreakTypingRun() { FEditor.BreakTypingRun(); }
 
     // The window's key filters: each may change or swallow (zero) the key.
     void EditorKeyDown(int& key, TShiftState shift);
@@ -79,6 +92,7 @@ public:
 
 private:
     void RequestClose();
+    void AdoptPage(const std::optional<TUndoStep>& step);
     void ReshapeAfterEdit();
     void PutSelStartBack(int offset);
     void DropLastCharOfLine(int line);
@@ -94,6 +108,21 @@ private:
     bool FDrawingChecked = false;
     TBoxDrawing FDrawing;
     std::array<std::u16string, 3> FStatus;
+};
+
+// Keeps an undo unit of the grid open for the life of a scope: the changes
+// made in it, and the page size, are taken back together.
+class TEditUnit {
+public:
+    explicit TEditUnit(TGridEditor& grid, TUndoKind kind = TUndoKind::Action) : FGrid(grid) {
+        FGrid.Editor().BeginUnit(kind, FGrid.PageSize());
+    }
+    ~TEditUnit() { FGrid.Editor().EndUnit(FGrid.PageSize()); }
+    TEditUnit(const TEditUnit&) = delete;
+    TEditUnit& operator=(const TEditUnit&) = delete;
+
+private:
+    TGridEditor& FGrid;
 };
 
 } // namespace typ

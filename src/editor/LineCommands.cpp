@@ -7,10 +7,15 @@
 namespace typ {
 
 void actDeshacerExecute(TGridEditor& grid) {
-    grid.Editor().Undo();
+    grid.Undo();
+}
+
+void actRehacerExecute(TGridEditor& grid) {
+    grid.Redo();
 }
 
 void actCortarExecute(TGridEditor& grid, TClipboard& clipboard) {
+    const TEditUnit unit(grid);
     TMemo& memo = grid.Editor();
     if (memo.SelLength() > 0) {
         clipboard.SetText(memo.SelText());
@@ -25,12 +30,14 @@ void actCopiarExecute(const TGridEditor& grid, TClipboard& clipboard) {
 }
 
 void actPegarExecute(TGridEditor& grid, const TClipboard& clipboard) {
+    const TEditUnit unit(grid);
     if (const auto text = clipboard.Text())
         grid.Editor().ReplaceSel(GridCellText(*text), true);
     grid.NormalizeGrid();
 }
 
 void actBorrarExecute(TGridEditor& grid) {
+    const TEditUnit unit(grid);
     if (grid.Editor().SelLength() > 0)
         grid.Editor().ReplaceSel(u"", true);
 }
@@ -40,12 +47,14 @@ void actSeleccionarTodoExecute(TGridEditor& grid) {
 }
 
 void actInsertarLineaExecute(TGridEditor& grid) {
+    const TEditUnit unit(grid);
     const std::u16string blank(static_cast<std::size_t>(grid.AnchoPagina()), u' ');
     grid.Editor().Lines().Insert(grid.Editor().CaretPos().Y, blank);
     grid.NormalizeGrid();
 }
 
 void actBorrarLineaExecute(TGridEditor& grid) {
+    const TEditUnit unit(grid);
     grid.Editor().Lines().Delete(grid.Editor().CaretPos().Y);
     grid.NormalizeGrid();
 }

@@ -4,12 +4,14 @@
 #include "editor/GridEditor.h"
 
 // The Edición commands that are not search or drawing. Those that can change
-// the page's shape end with NormalizeGrid; Deshacer and Borrar do not, and may
-// leave lines of other lengths until a later normalisation.
+// the page's shape end with NormalizeGrid; Borrar does not, and may leave a line
+// short until a later normalisation. Each command that changes the text is one
+// undo unit.
 namespace typ {
 
-// The memo's own one-level undo.
+// One unit of the history back, and forward again.
 void actDeshacerExecute(TGridEditor& grid);
+void actRehacerExecute(TGridEditor& grid);
 // Moves the selection to the clipboard (undoable, as the control's cut).
 void actCortarExecute(TGridEditor& grid, TClipboard& clipboard);
 void actCopiarExecute(const TGridEditor& grid, TClipboard& clipboard);
