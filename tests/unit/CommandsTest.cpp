@@ -20,7 +20,7 @@ std::vector<std::u16string> Captions(std::span<const TMenuEntry> items) {
 
 TEST(Commands, EachIdentifierFindsItsOwnRow) {
     const auto table = CommandTable();
-    ASSERT_EQ(table.size(), 24u);
+    ASSERT_EQ(table.size(), 27u);
     std::set<std::string_view> names;
     for (const TCommand& command : table) {
         EXPECT_EQ(&Command(command.Id), &command) << command.Name;
@@ -64,15 +64,17 @@ TEST(Commands, ShortcutsAreUniqueAndShownAsTheyAreTyped) {
         }
         ++withShortcut;
         EXPECT_TRUE(keys.emplace(shortcut.Key, shortcut.Shift).second) << command.Name;
+        const std::u16string shift = shortcut.Shift == ssShift ? u"Shift+" : u"";
         if (shortcut.Shift == ssCtrl)
             EXPECT_EQ(shortcut.Text, u"Ctrl+" + std::u16string(1, char16_t(shortcut.Key)))
                 << command.Name;
         else
             EXPECT_EQ(shortcut.Text,
-                      u"F" + std::u16string(1, char16_t(u'1' + shortcut.Key - vk::F1)))
+                      shift + u"F" + std::u16string(1, char16_t(u'1' + shortcut.Key - vk::F1)))
                 << command.Name;
     }
-    EXPECT_EQ(withShortcut, 16);
+    EXPECT_EQ(withShortcut, 19);
+    EXPECT_EQ(Command(actDibujarDoble).Shortcut.Text, u"Shift+F6");
     EXPECT_EQ(Command(actBuscarSiguiente).Shortcut.Key, vk::F1 + 2);
     EXPECT_EQ(Command(actDibujar).Shortcut.Text, u"F6");
     EXPECT_EQ(Command(actAyuda).Shortcut.Key, vk::F1);
@@ -85,14 +87,15 @@ TEST(Commands, OnlyTheWiredCommandsHaveHandlers) {
         if (command.HasHandler)
             handled.push_back(command.Name);
     }
-    EXPECT_EQ(handled, (std::vector<std::string_view>{
-                           "actImprimir",        "actConfigPagina",    "actConfigImpresora",
-                           "actCerrar",          "actImportarTyp",     "actExportarTyp",
-                           "actDeshacer",        "actCortar",          "actCopiar",
-                           "actPegar",           "actBorrar",          "actInsertarLinea",
-                           "actBorrarLinea",     "actSeleccionarTodo", "actBuscar",
-                           "actBuscarSiguiente", "actReemplazar",      "actDibujar",
-                           "actCortarPalabras",  "actFuente",          "actAyuda"}));
+    EXPECT_EQ(
+        handled,
+        (std::vector<std::string_view>{
+            "actImprimir",        "actConfigPagina",   "actConfigImpresora", "actCerrar",
+            "actImportarTyp",     "actExportarTyp",    "actDeshacer",        "actRehacer",
+            "actCortar",          "actCopiar",         "actPegar",           "actBorrar",
+            "actInsertarLinea",   "actBorrarLinea",    "actSeleccionarTodo", "actBuscar",
+            "actBuscarSiguiente", "actReemplazar",     "actDibujar",         "actDibujarDoble",
+            "actMarco",           "actCortarPalabras", "actFuente",          "actAyuda"}));
 }
 
 TEST(Commands, MenuAndButtonTexts) {
@@ -115,11 +118,26 @@ TEST(Commands, MenusListTheirItemsInOrder) {
                                            u"&Imprimir", u"Configurar &página...",
                                            u"C&onfigurar impresora...", u"-", u"&Cerrar"}));
     EXPECT_EQ(menu[1].Caption, u"&Edición");
-    EXPECT_EQ(Captions(menu[1].Items),
-              (std::vector<std::u16string>{
-                  u"Des&hacer", u"-", u"Cor&tar", u"&Copiar", u"&Pegar", u"Borr&ar", u"-",
-                  u"&Insertar línea", u"B&orrar línea", u"-", u"&Seleccionar todo", u"-",
-                  u"&Buscar...", u"B&uscar siguiente", u"Reempla&zar...", u"-", u"&Dibujar"}));
+    EXPECT_EQ(Captions(menu[1].Items), (std::vector<std::u16string>{u"Des&hacer",
+                                                                    u"&Rehacer",
+                                                                    u"-",
+                                                                    u"Cor&tar",
+                                                                    u"&Copiar",
+                                                                    u"&Pegar",
+                                                                    u"Borr&ar",
+                                                                    u"-",
+                                                                    u"&Insertar línea",
+                                                                    u"B&orrar línea",
+                                                                    u"-",
+                                                                    u"&Seleccionar todo",
+                                                                    u"-",
+                                                                    u"&Buscar...",
+                                                                    u"B&uscar siguiente",
+                                                                    u"Reempla&zar...",
+                                                                    u"-",
+                                                                    u"&Dibujar",
+                                                                    u"Dibujar &doble",
+                                                                    u"&Marco"}));
     EXPECT_EQ(menu[2].Caption, u"&Formato");
     EXPECT_EQ(Captions(menu[2].Items),
               (std::vector<std::u16string>{u"Cortar &palabras", u"-", u"F&uente..."}));
@@ -131,7 +149,8 @@ TEST(Commands, MenusListTheirItemsInOrder) {
         EXPECT_FALSE(menu[i].Command.has_value());
     EXPECT_EQ(Captions(PopupMenu()),
               (std::vector<std::u16string>{u"Cor&tar", u"&Copiar", u"&Pegar", u"-", u"&Buscar...",
-                                           u"B&uscar siguiente", u"Reempla&zar..."}));
+                                           u"B&uscar siguiente", u"Reempla&zar...", u"-",
+                                           u"&Rehacer", u"&Marco"}));
 }
 
 std::vector<TEnabling> Changes(TEditMenuState state) {
