@@ -4,6 +4,10 @@ namespace typ {
 
 namespace {
 
+bool IsArrow(int key) {
+    return key == vk::Left || key == vk::Right || key == vk::Up || key == vk::Down;
+}
+
 bool MovesCaret(int key) {
     switch (key) {
     case vk::Left:
@@ -39,10 +43,24 @@ void TGridEditor::RequestClose() {
 // the key-up: a held key repeats its key-down and its character many times
 // before its one key-up, and a character typed with Ctrl+Alt gets a key-up the
 // filters leave to the window.
+//
+// Alt+Shift+arrows select a block and Alt+Shift+Ctrl+arrows move it; any
+// other caret move ends the block.
 void TGridEditor::KeyDown(int key, TShiftState shift) {
+    const TShiftState modifiers = shift & (ssAlt | ssShift | ssCtrl);
     if (MovesCaret(key))
         FEditor.BreakTypingRun();
     TEditUnit unit(*this);
+    if (IsArrow(key) && modifiers == (ssAlt | ssShift)) {
+        ExtendBlock(key);
+        return;
+    }
+    if (IsArrow(key) && modifiers == (ssAlt | ssShift | ssCtrl)) {
+        MoveBlock(key);
+        return;
+    }
+    if (MovesCaret(key))
+        EndBlock();
     EditorKeyDown(key, shift);
     if (key == 0)
         return;
@@ -55,6 +73,7 @@ void TGridEditor::KeyDown(int key, TShiftState shift) {
 void TGridEditor::KeyPress(char16_t character) {
     const bool typing = character != u'\b' && FEditor.SelLength() == 0;
     TEditUnit unit(*this, typing ? TUndoKind::Typing : TUndoKind::Action);
+    EndBlock();
     EditorKeyPress(character);
     if (character == 0)
         return;

@@ -7,10 +7,22 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace typ {
+
+// A rectangle of cells: columns Left to Left + Width - 1 of lines Top to
+// Top + Height - 1, counted from 0.
+struct TBlock {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    bool operator==(const TBlock&) const = default;
+};
 
 // An error of the editor, carrying the Spanish message (UTF-8) the user sees.
 class EEditorError : public std::runtime_error {
@@ -70,6 +82,19 @@ public:
     // The view reports a pause in typing: the next character starts a unit.
     void BreakTypingRun() { FEditor.BreakTypingRun(); }
 
+    // The rectangular block, while one is selected (GridBlock.cpp). It spans
+    // the cells from its anchor to its caret corner, both kept on the page;
+    // the memo's caret stays on the caret corner.
+    std::optional<TBlock> Block() const;
+    void SelectBlock(TPoint anchor, TPoint caret);
+    // Moves the caret corner one cell (Alt+Shift+arrow), starting a block at
+    // the caret when none is selected.
+    void ExtendBlock(int key);
+    // Moves the block's cells one cell (Alt+Shift+Ctrl+arrow), blanks behind
+    // them; what leaves the page is lost and the block keeps what is left.
+    void MoveBlock(int key);
+    void EndBlock() { FBlockCorners.reset(); }
+
     // The window's key filters: each may change or swallow (zero) the key.
     void EditorKeyDown(int& key, TShiftState shift);
     void EditorKeyPress(char16_t& key);
@@ -107,6 +132,7 @@ private:
     std::uint8_t FTypeEdition = 0;
     bool FDrawingChecked = false;
     TBoxDrawing FDrawing;
+    std::optional<std::pair<TPoint, TPoint>> FBlockCorners;
     std::array<std::u16string, 3> FStatus;
 };
 

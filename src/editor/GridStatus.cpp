@@ -33,6 +33,10 @@ void TGridEditor::UpdateStatus() {
                      ? kModoDibujoDoble
                      : kModoDibujo[FDrawingChecked ? 1 : 0];
     FStatus[1] = kModoInsercion[FInsertMode ? 1 : 0];
+    if (const auto block = Block()) {
+        FStatus[2] = u"Bloque: " + Number(block->Width) + u" x " + Number(block->Height);
+        return;
+    }
     const int start = FEditor.SelStart();
     const int line = FEditor.LineFromChar(start);
     FStatus[2] = PositionText(start - FEditor.LineIndex(line), line + 1, FEditor.SelLength());

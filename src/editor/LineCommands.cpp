@@ -1,6 +1,7 @@
 #include "editor/LineCommands.h"
 
 #include "charconv/GridCells.h"
+#include "editor/Blocks.h"
 
 #include <string>
 
@@ -16,6 +17,10 @@ void actRehacerExecute(TGridEditor& grid) {
 
 void actCortarExecute(TGridEditor& grid, TClipboard& clipboard) {
     const TEditUnit unit(grid);
+    if (grid.Block()) {
+        CutBlock(grid, clipboard);
+        return;
+    }
     TMemo& memo = grid.Editor();
     if (memo.SelLength() > 0) {
         clipboard.SetText(memo.SelText());
@@ -25,19 +30,34 @@ void actCortarExecute(TGridEditor& grid, TClipboard& clipboard) {
 }
 
 void actCopiarExecute(const TGridEditor& grid, TClipboard& clipboard) {
+    if (grid.Block()) {
+        CopyBlock(grid, clipboard);
+        return;
+    }
     if (grid.Editor().SelLength() > 0)
         clipboard.SetText(grid.Editor().SelText());
 }
 
-void actPegarExecute(TGridEditor& grid, const TClipboard& clipboard) {
+void actPegarExecute(TGridEditor& grid, const TClipboard& clipboard, bool altHeld) {
     const TEditUnit unit(grid);
-    if (const auto text = clipboard.Text())
+    const auto text = clipboard.Text();
+    const bool multiLine = text && text->find_first_of(u"\r\n") != std::u16string::npos;
+    if (text && (clipboard.HoldsRectangularText() || ((grid.Block() || altHeld) && multiLine))) {
+        PasteRows(grid, *text);
+        return;
+    }
+    grid.EndBlock();
+    if (text)
         grid.Editor().ReplaceSel(GridCellText(*text), true);
     grid.NormalizeGrid();
 }
 
 void actBorrarExecute(TGridEditor& grid) {
     const TEditUnit unit(grid);
+    if (grid.Block()) {
+        ClearBlock(grid);
+        return;
+    }
     if (grid.Editor().SelLength() > 0)
         grid.Editor().ReplaceSel(u"", true);
 }
