@@ -177,6 +177,15 @@ void PasteRows(TGridEditor& grid, std::u16string_view text) {
                          {written->Left + written->Width - 1, written->Top + written->Height - 1});
 }
 
+TRange ShownSelection(const TGridEditor& grid, int line) {
+    const auto block = grid.Block();
+    if (!block)
+        return SelectedColumns(grid.Editor(), line);
+    if (line < block->Top || line >= block->Top + block->Height)
+        return {};
+    return {block->Left, block->Left + block->Width};
+}
+
 void actMarcoExecute(TGridEditor& grid) {
     const auto block = grid.Block();
     if (!block)

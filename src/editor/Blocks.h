@@ -3,6 +3,7 @@
 #include "editor/BoxDrawing.h"
 #include "editor/Clipboard.h"
 #include "editor/GridEditor.h"
+#include "editor/ViewGeometry.h"
 
 #include <string>
 #include <string_view>
@@ -41,6 +42,10 @@ void ClearBlock(TGridEditor& grid);
 // Pegar as rows over the cells, at the block's top left corner or else at the
 // caret; the pasted cells become the block.
 void PasteRows(TGridEditor& grid, std::u16string_view text);
+
+// The columns of a line the view shows selected: the block's, while one is
+// selected, or else the text selection's.
+TRange ShownSelection(const TGridEditor& grid, int line);
 
 // Marco (the command): the frame on the selected block in the drawing mode's
 // style, single lines when drawing is off. Nothing without a block.
