@@ -177,6 +177,11 @@ void PasteRows(TGridEditor& grid, std::u16string_view text) {
                          {written->Left + written->Width - 1, written->Top + written->Height - 1});
 }
 
+int SelectedCells(const TGridEditor& grid) {
+    const auto block = grid.Block();
+    return block ? block->Width * block->Height : grid.Editor().SelLength();
+}
+
 TRange ShownSelection(const TGridEditor& grid, int line) {
     const auto block = grid.Block();
     if (!block)

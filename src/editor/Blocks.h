@@ -43,6 +43,10 @@ void ClearBlock(TGridEditor& grid);
 // caret; the pasted cells become the block.
 void PasteRows(TGridEditor& grid, std::u16string_view text);
 
+// What the clipboard commands would take: the block's cells while one is
+// selected, or else the selection's characters.
+int SelectedCells(const TGridEditor& grid);
+
 // The columns of a line the view shows selected: the block's, while one is
 // selected, or else the text selection's.
 TRange ShownSelection(const TGridEditor& grid, int line);

@@ -63,12 +63,26 @@ TEST(EditorWindow, MenuBarShowsEveryCaptionWithItsShortcut) {
         MenuItems(GetSubMenu(bar, 0)),
         (Items{L"&Abrir\tCtrl+A", L"&Guardar\tCtrl+G", L"G&uardar como...", L"&Imprimir\tCtrl+P",
                L"Configurar &página...", L"C&onfigurar impresora...", L"-", L"&Cerrar"}));
-    EXPECT_EQ(MenuItems(GetSubMenu(bar, 1)),
-              (Items{L"Des&hacer\tCtrl+Z", L"-", L"Cor&tar\tCtrl+X", L"&Copiar\tCtrl+C",
-                     L"&Pegar\tCtrl+V", L"Borr&ar\tCtrl+D", L"-", L"&Insertar línea\tCtrl+I",
-                     L"B&orrar línea\tCtrl+N", L"-", L"&Seleccionar todo\tCtrl+E", L"-",
-                     L"&Buscar...\tCtrl+B", L"B&uscar siguiente\tF3", L"Reempla&zar...\tCtrl+L",
-                     L"-", L"&Dibujar\tF6"}));
+    EXPECT_EQ(MenuItems(GetSubMenu(bar, 1)), (Items{L"Des&hacer\tCtrl+Z",
+                                                    L"&Rehacer\tCtrl+Y",
+                                                    L"-",
+                                                    L"Cor&tar\tCtrl+X",
+                                                    L"&Copiar\tCtrl+C",
+                                                    L"&Pegar\tCtrl+V",
+                                                    L"Borr&ar\tCtrl+D",
+                                                    L"-",
+                                                    L"&Insertar línea\tCtrl+I",
+                                                    L"B&orrar línea\tCtrl+N",
+                                                    L"-",
+                                                    L"&Seleccionar todo\tCtrl+E",
+                                                    L"-",
+                                                    L"&Buscar...\tCtrl+B",
+                                                    L"B&uscar siguiente\tF3",
+                                                    L"Reempla&zar...\tCtrl+L",
+                                                    L"-",
+                                                    L"&Dibujar\tF6",
+                                                    L"Dibujar &doble\tShift+F6",
+                                                    L"&Marco\tCtrl+M"}));
     EXPECT_EQ(MenuItems(GetSubMenu(bar, 2)), (Items{L"Cortar &palabras", L"-", L"F&uente..."}));
     EXPECT_EQ(GetSubMenu(bar, 3), nullptr);
     EXPECT_EQ(GetMenuItemID(bar, 3), CommandMessageId(actAyuda));
@@ -318,7 +332,8 @@ TEST(EditorWindow, PopupMenuOfTheGridListsItsItems) {
                  MAKELPARAM(200, 200));
     EXPECT_EQ(shown,
               (Items{L"Cor&tar\tCtrl+X", L"&Copiar\tCtrl+C", L"&Pegar\tCtrl+V", L"-",
-                     L"&Buscar...\tCtrl+B", L"B&uscar siguiente\tF3", L"Reempla&zar...\tCtrl+L"}));
+                     L"&Buscar...\tCtrl+B", L"B&uscar siguiente\tF3", L"Reempla&zar...\tCtrl+L",
+                     L"-", L"&Rehacer\tCtrl+Y", L"&Marco\tCtrl+M"}));
 }
 
 class THookedForm : public TfrmEditorTYP {

@@ -229,7 +229,7 @@ void TfrmEditorTYP::TImpl::IdleUpdate() {
         ClipboardChanged = false;
     }
     const TEditMenuState state{Grid.TypeEdition(), DrawingFlag(), ClipboardHasText,
-                               Grid.Editor().SelLength()};
+                               SelectedCells(Grid)};
     ApplyEnabling(IdleEditEnabling(state, GetFocus() == View->Handle()));
 }
 
@@ -248,7 +248,7 @@ void TfrmEditorTYP::TImpl::ApplyEnabling(std::span<const TCommandEnabling> chang
 
 void TfrmEditorTYP::TImpl::ApplyEditMenuRule() {
     const TEditMenuState state{Grid.TypeEdition(), DrawingFlag(), TWin32Clipboard::HasText(),
-                               Grid.Editor().SelLength()};
+                               SelectedCells(Grid)};
     ApplyEnabling(EditMenuEnabling(state));
 }
 
