@@ -437,5 +437,35 @@ TEST(EditorWindow, DibujarAndTheLineCommandsRunFromTheirMenuItems) {
     EXPECT_EQ(form.Grid().Editor().Text(), u"\u00B3  \r\n   \r\n   ");
 }
 
+// The Dibujar button goes round off, single and double lines; the menu items
+// show which, and status panel 0 says it.
+TEST(EditorWindow, TheDibujarButtonCyclesOffSingleAndDoubleLines) {
+    TfrmEditorTYP form;
+    form.SetTypeEdition(kHostedEdition);
+    const HWND toolBar = ToolBarOf(form);
+    const HMENU bar = GetMenu(form.Handle());
+    const auto click = [&] {
+        SendMessageW(form.Handle(), WM_COMMAND, CommandMessageId(actDibujar),
+                     reinterpret_cast<LPARAM>(toolBar));
+    };
+    const auto checked = [&](TCommandId id) {
+        return (GetMenuState(bar, CommandMessageId(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    click();
+    EXPECT_TRUE(checked(actDibujar));
+    EXPECT_FALSE(checked(actDibujarDoble));
+    click();
+    EXPECT_FALSE(checked(actDibujar));
+    EXPECT_TRUE(checked(actDibujarDoble));
+    EXPECT_NE(SendMessageW(toolBar, TB_ISBUTTONCHECKED, CommandMessageId(actDibujar), 0), 0);
+    EXPECT_EQ(StatusText(StatusBarOf(form), 0), L" Modo de Dibujo doble con teclas del cursor ");
+    EXPECT_TRUE(MenuItemGrayed(bar, CommandMessageId(actBorrar)));
+    click();
+    EXPECT_FALSE(DrawingFlag());
+    EXPECT_FALSE(checked(actDibujarDoble));
+    EXPECT_EQ(SendMessageW(toolBar, TB_ISBUTTONCHECKED, CommandMessageId(actDibujar), 0), 0);
+    EXPECT_FALSE(MenuItemGrayed(bar, CommandMessageId(actBorrar)));
+}
+
 } // namespace
 } // namespace typ::win::test
