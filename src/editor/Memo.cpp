@@ -207,7 +207,9 @@ void TMemo::BeginUnit(TUndoKind kind, std::optional<TPageSize> page) {
 }
 
 void TMemo::EndUnit(std::optional<TPageSize> page) {
-    FHistory.End({FAnchor, FCaret}, page);
+    FHistory.End(
+        {FAnchor, FCaret}, page, [this](int start, int length) { return SubText(start, length); },
+        FLength);
 }
 
 std::optional<TUndoStep> TMemo::UndoUnit() {

@@ -76,6 +76,54 @@ int Size(const std::u16string& text) {
     return static_cast<int>(text.size());
 }
 
+struct TPiece {
+    int Start = 0;
+    bool CanUndo = false;
+    std::u16string Removed;
+    std::u16string Inserted;
+};
+
+std::vector<TPiece> Decode(const std::vector<std::uint8_t>& bytes) {
+    std::vector<TPiece> pieces;
+    TPieceReader reader(bytes);
+    while (!reader.AtEnd()) {
+        TPiece piece;
+        piece.Start = static_cast<int>(reader.Number());
+        const std::uint32_t removed = reader.Number();
+        piece.CanUndo = (removed & 1) != 0;
+        const std::uint32_t inserted = reader.Number();
+        piece.Removed = reader.Text(removed >> 1);
+        piece.Inserted = reader.Text(inserted);
+        pieces.push_back(std::move(piece));
+    }
+    return pieces;
+}
+
+struct TRestored {
+    std::u16string Text;
+    std::optional<TRange> Selected; // what the undoable replacements removed
+};
+
+// The span's text before the pieces, from its text after them, the pieces
+// taken back last first.
+TRestored Restore(const std::vector<TPiece>& pieces, int lo, std::u16string after) {
+    TGapText span(std::move(after));
+    std::optional<TRange> restored;
+    for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece) {
+        const int at = piece->Start - lo;
+        span.Replace(at, Size(piece->Inserted), piece->Removed);
+        if (restored)
+            restored->Replaced(at, Size(piece->Inserted), Size(piece->Removed));
+        if (!piece->CanUndo)
+            continue;
+        if (restored)
+            restored->Join(at, at + Size(piece->Removed));
+        else
+            restored = TRange{at, at + Size(piece->Removed)};
+    }
+    return {span.Text(), restored};
+}
+
 } // namespace
 
 bool TUndoHistory::Joins(TUndoKind kind, int line, TUndoSelection selection) const {
@@ -128,11 +176,14 @@ void TUndoHistory::Record(int textLength, int start, std::u16string_view removed
     inserted = inserted.substr(same, inserted.size() - same - sameTail);
     if (removed.empty() && inserted.empty())
         return;
-    start += static_cast<int>(same);
-    TUnit& unit = *FOpen;
     if (FReopened && !FAdded)
-        unit.Serial = ++FNextSerial;
+        FOpen->Serial = ++FNextSerial;
     FAdded = true;
+    Append(*FOpen, textLength, start + static_cast<int>(same), removed, inserted, canUndo);
+}
+
+void TUndoHistory::Append(TUnit& unit, int textLength, int start, std::u16string_view removed,
+                          std::u16string_view inserted, bool canUndo) {
     unit.Empty = false;
     unit.Lo = std::min(unit.Lo, start);
     unit.Tail = std::min(unit.Tail, textLength - start - static_cast<int>(removed.size()));
@@ -143,13 +194,47 @@ void TUndoHistory::Record(int textLength, int start, std::u16string_view removed
     PutText(unit.Pieces, inserted);
 }
 
-void TUndoHistory::End(TUndoSelection selection, std::optional<TPageSize> page) {
+// The net change: the span's text before and after, less what they share.
+void TUndoHistory::Compact(TUnit& unit, const TTextReader& read, int textLength) {
+    const int lengthAfter = textLength - unit.Tail - unit.Lo;
+    const int lengthBefore = unit.LengthBefore - unit.Tail - unit.Lo;
+    if (unit.Empty || unit.Pieces.size() < kCompactBytes ||
+        unit.Pieces.size() <= 4 * static_cast<std::size_t>(lengthBefore + lengthAfter))
+        return;
+    const auto pieces = Decode(unit.Pieces);
+    const bool canUndo = std::any_of(pieces.begin(), pieces.end(),
+                                     [](const TPiece& piece) { return piece.CanUndo; });
+    const std::u16string after = read(unit.Lo, lengthAfter);
+    const std::u16string before = Restore(pieces, unit.Lo, after).Text;
+    std::u16string_view removed = before;
+    std::u16string_view inserted = after;
+    while (!removed.empty() && !inserted.empty() && removed.front() == inserted.front()) {
+        removed.remove_prefix(1);
+        inserted.remove_prefix(1);
+    }
+    const int start = unit.Lo + static_cast<int>(before.size() - removed.size());
+    while (!removed.empty() && !inserted.empty() && removed.back() == inserted.back()) {
+        removed.remove_suffix(1);
+        inserted.remove_suffix(1);
+    }
+    unit.Pieces.clear();
+    unit.Lo = INT_MAX;
+    unit.Tail = INT_MAX;
+    unit.Empty = true;
+    if (!removed.empty() || !inserted.empty())
+        Append(unit, unit.LengthBefore, start, removed, inserted, canUndo);
+}
+
+void TUndoHistory::End(TUndoSelection selection, std::optional<TPageSize> page,
+                       const TTextReader& read, int textLength) {
     if (FDepth == 0 || --FDepth > 0)
         return;
     TUnit unit = std::move(*FOpen);
     FOpen.reset();
+    Compact(unit, read, textLength);
     const bool pageChanged = unit.PageBefore && page && *unit.PageBefore != *page;
-    if (FAdded || pageChanged) {
+    // A unit whose changes cancel out is dropped, unless it changed the page.
+    if ((FAdded && !unit.Empty) || pageChanged) {
         unit.After = selection;
         unit.PageAfter = page;
         if (!pageChanged && unit.PageBefore == unit.PageAfter) {
@@ -159,7 +244,7 @@ void TUndoHistory::End(TUndoSelection selection, std::optional<TPageSize> page) 
         unit.Pieces.shrink_to_fit();
         FRunBroken = unit.Kind != TUndoKind::Typing;
         Push(std::move(unit));
-    } else if (FReopened) {
+    } else if (FReopened && !FAdded) {
         FUnits.push_back(std::move(unit));
         ++FDone;
     }
@@ -204,22 +289,6 @@ void TUndoHistory::MarkModified() {
         FCleanSerial = kNoSerial;
 }
 
-std::vector<TUndoHistory::TPiece> TUndoHistory::Decode(const TUnit& unit) {
-    std::vector<TPiece> pieces;
-    TPieceReader reader(unit.Pieces);
-    while (!reader.AtEnd()) {
-        TPiece piece;
-        piece.Start = static_cast<int>(reader.Number());
-        const std::uint32_t removed = reader.Number();
-        piece.CanUndo = (removed & 1) != 0;
-        const std::uint32_t inserted = reader.Number();
-        piece.Removed = reader.Text(removed >> 1);
-        piece.Inserted = reader.Text(inserted);
-        pieces.push_back(std::move(piece));
-    }
-    return pieces;
-}
-
 // The pieces are taken back last first over the span they touched; the text
 // the control's own undo would have selected (what the undoable replacements
 // removed) is selected again, or else the selection the action started from.
@@ -235,24 +304,10 @@ std::optional<TUndoStep> TUndoHistory::Undo(const TTextReader& read, int textLen
             Clear();
             return std::nullopt;
         }
-        TGapText span(read(step.Start, step.Length));
-        std::optional<TRange> restored;
-        const auto pieces = Decode(unit);
-        for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece) {
-            const int at = piece->Start - unit.Lo;
-            span.Replace(at, Size(piece->Inserted), piece->Removed);
-            if (restored)
-                restored->Replaced(at, Size(piece->Inserted), Size(piece->Removed));
-            if (!piece->CanUndo)
-                continue;
-            if (restored)
-                restored->Join(at, at + Size(piece->Removed));
-            else
-                restored = TRange{at, at + Size(piece->Removed)};
-        }
-        step.Text = span.Text();
-        if (restored)
-            step.Selection = {unit.Lo + restored->Begin, unit.Lo + restored->End};
+        TRestored restored = Restore(Decode(unit.Pieces), unit.Lo, read(step.Start, step.Length));
+        step.Text = std::move(restored.Text);
+        if (restored.Selected)
+            step.Selection = {unit.Lo + restored.Selected->Begin, unit.Lo + restored.Selected->End};
     }
     --FDone;
     FRunBroken = true;
@@ -272,7 +327,7 @@ std::optional<TUndoStep> TUndoHistory::Redo(const TTextReader& read, int textLen
             return std::nullopt;
         }
         TGapText span(read(step.Start, step.Length));
-        for (const TPiece& piece : Decode(unit))
+        for (const TPiece& piece : Decode(unit.Pieces))
             span.Replace(piece.Start - unit.Lo, Size(piece.Removed), piece.Inserted);
         step.Text = span.Text();
     }

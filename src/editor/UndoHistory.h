@@ -44,12 +44,17 @@ class TUndoHistory {
 public:
     static constexpr std::size_t kMaxUnits = 1000;
     using TTextReader = std::function<std::u16string(int start, int length)>;
+    // A unit whose changes take more than this is kept as its net change when
+    // that is smaller (a paste the normalisation mostly cut away).
+    static constexpr std::size_t kCompactBytes = 4096;
 
     bool Recording() const { return FDepth > 0; }
     // Units nest; the outermost one holds all. `line` places a typing run.
     void Begin(TUndoKind kind, int line, TUndoSelection selection, int textLength,
                std::optional<TPageSize> page);
-    void End(TUndoSelection selection, std::optional<TPageSize> page);
+    // `read` and `textLength` give the text as the unit leaves it.
+    void End(TUndoSelection selection, std::optional<TPageSize> page, const TTextReader& read,
+             int textLength);
     // A replacement of the text of `textLength`, before it is made.
     void Record(int textLength, int start, std::u16string_view removed,
                 std::u16string_view inserted, bool canUndo);
@@ -93,17 +98,12 @@ private:
         std::optional<TPageSize> PageAfter;
         std::vector<std::uint8_t> Pieces;
     };
-    struct TPiece {
-        int Start = 0;
-        bool CanUndo = false;
-        std::u16string Removed;
-        std::u16string Inserted;
-    };
-
     std::uint64_t CurrentSerial() const { return FDone > 0 ? FUnits[FDone - 1].Serial : FBase; }
     bool Joins(TUndoKind kind, int line, TUndoSelection selection) const;
     void Push(TUnit unit);
-    static std::vector<TPiece> Decode(const TUnit& unit);
+    static void Append(TUnit& unit, int textLength, int start, std::u16string_view removed,
+                       std::u16string_view inserted, bool canUndo);
+    static void Compact(TUnit& unit, const TTextReader& read, int textLength);
 
     std::deque<TUnit> FUnits;
     std::size_t FDone = 0; // units [0, FDone) are undoable, the rest redoable

@@ -264,6 +264,24 @@ TEST_F(UndoHistoryTest, UndoOfAnImportTakesBackTheOtherPageSize) {
     fs::remove_all(folder);
 }
 
+// Ten megabytes pasted on a page the normalisation then cuts: the unit keeps
+// the page's net change, and takes it back and makes it again exactly.
+TEST_F(UndoHistoryTest, AHugePasteKeepsItsNetChangeOnly) {
+    Page(u"", 250, 500);
+    const std::u16string before = Text();
+    clipboard.Held = std::u16string(10'000'000, u'x');
+    for (std::size_t i = 98; i + 1 < clipboard.Held->size(); i += 100)
+        clipboard.Held->replace(i, 2, u"\r\n");
+    Caret(5, 3);
+    actPegarExecute(grid, clipboard);
+    const std::u16string pasted = Text();
+    EXPECT_LT(grid.Editor().History().MemoryUsed(), 2 * pasted.size() * sizeof(char16_t));
+    actDeshacerExecute(grid);
+    EXPECT_EQ(Text(), before);
+    actRehacerExecute(grid);
+    EXPECT_EQ(Text(), pasted);
+}
+
 // The figures the bench reports, held to their bounds.
 TEST_F(UndoHistoryTest, HistoriesOfAFullPageStayWithinTheirMemory) {
     Page(u"", 250, 500);
