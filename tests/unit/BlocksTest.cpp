@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 namespace typ {
 namespace {
@@ -179,36 +178,6 @@ TEST_F(BlocksTest, MarcoJoinsTheLinesItMeetsWithTeesAndCrossings) {
     EXPECT_EQ(Line(0), u"..\u00C9\u00CD\u00CD\u00CD\u00BB..");
     EXPECT_EQ(Line(1), u"\u00C4\u00C4\u00CE\u00C4\u00C4\u00C4\u00CE\u00C4\u00C4");
     EXPECT_EQ(Line(2), u"..\u00C8\u00CD\u00CB\u00CD\u00BC..");
-}
-
-// The hosted editor's case, on the model: a double frame, selected as a block,
-// moved one cell right, three Deshacer and one Rehacer.
-TEST_F(BlocksTest, MovingADoubleFrameUndoesStepByStep) {
-    Page({u"      ", u"      ", u"      ", u"      "});
-    actDibujarDobleExecute(grid);
-    std::vector<std::u16string> texts;
-    for (const int key : {vk::Right, vk::Right, vk::Down, vk::Left, vk::Left, vk::Up, vk::Right}) {
-        Press(key, 0);
-        texts.push_back(grid.Editor().Text());
-    }
-    actDibujarDobleExecute(grid);
-    EXPECT_EQ(Line(0), u"\u00C9\u00CD\u00BB   ");
-    EXPECT_EQ(Line(1), u"\u00C8\u00CD\u00BC   ");
-    Caret(0, 0);
-    Press(vk::Right, kSelect, 2);
-    Press(vk::Down, kSelect);
-    Press(vk::Right, kMove);
-    const std::u16string moved = grid.Editor().Text();
-    EXPECT_EQ(Line(0), u" \u00C9\u00CD\u00BB  ");
-    EXPECT_EQ(Line(1), u" \u00C8\u00CD\u00BC  ");
-    for (int i = 0; i < 3; ++i)
-        actDeshacerExecute(grid);
-    EXPECT_EQ(grid.Editor().Text(), texts[texts.size() - 3]);
-    actRehacerExecute(grid);
-    EXPECT_EQ(grid.Editor().Text(), texts[texts.size() - 2]);
-    actRehacerExecute(grid);
-    actRehacerExecute(grid);
-    EXPECT_EQ(grid.Editor().Text(), moved);
 }
 
 TEST_F(BlocksTest, HugeOrOddTextsPasteWithinThePage) {
