@@ -196,10 +196,11 @@ void TUndoHistory::Append(TUnit& unit, int textLength, int start, std::u16string
 
 // The net change: the span's text before and after, less what they share.
 void TUndoHistory::Compact(TUnit& unit, const TTextReader& read, int textLength) {
+    if (unit.Empty || unit.Pieces.size() < kCompactBytes)
+        return;
     const int lengthAfter = textLength - unit.Tail - unit.Lo;
     const int lengthBefore = unit.LengthBefore - unit.Tail - unit.Lo;
-    if (unit.Empty || unit.Pieces.size() < kCompactBytes ||
-        unit.Pieces.size() <= 4 * static_cast<std::size_t>(lengthBefore + lengthAfter))
+    if (unit.Pieces.size() <= 4 * static_cast<std::size_t>(lengthBefore + lengthAfter))
         return;
     const auto pieces = Decode(unit.Pieces);
     const bool canUndo = std::any_of(pieces.begin(), pieces.end(),
