@@ -1,6 +1,7 @@
 #include "editor/BoxDrawing.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace typ {
 
@@ -15,6 +16,26 @@ constexpr std::array<char16_t, 7> kUpStrokes = {179, 180, 192, 193, 195, 197, 21
 constexpr std::array<char16_t, 7> kDownStrokes = {179, 180, 191, 194, 195, 197, 218};
 constexpr std::array<char16_t, 7> kLeftStrokes = {180, 191, 193, 194, 196, 197, 217};
 constexpr std::array<char16_t, 7> kRightStrokes = {192, 193, 194, 195, 196, 197, 218};
+
+// Each single-line character and its double-line twin.
+constexpr std::array<std::pair<char16_t, char16_t>, 11> kTwins = {{{179, 186},
+                                                                   {180, 185},
+                                                                   {191, 187},
+                                                                   {192, 200},
+                                                                   {193, 202},
+                                                                   {194, 203},
+                                                                   {195, 204},
+                                                                   {196, 205},
+                                                                   {197, 206},
+                                                                   {217, 188},
+                                                                   {218, 201}}};
+
+char16_t SingleTwin(char16_t c) {
+    for (const auto& [single, twin] : kTwins)
+        if (c == twin)
+            return single;
+    return c;
+}
 
 const std::array<char16_t, 7>& StrokesTowards(TDirection direction) {
     switch (direction) {
@@ -74,7 +95,14 @@ bool HasStroke(std::optional<char16_t> character, TDirection direction) {
     if (!character)
         return false;
     const auto& codes = StrokesTowards(direction);
-    return std::find(codes.begin(), codes.end(), *character) != codes.end();
+    return std::find(codes.begin(), codes.end(), SingleTwin(*character)) != codes.end();
+}
+
+int InStyle(int code, TLineStyle style) {
+    for (const auto& [single, twin] : kTwins)
+        if (code == single || code == twin)
+            return style == TLineStyle::Double ? twin : single;
+    return code;
 }
 
 int LineaIndex(bool up, bool down, bool left, bool right) {
@@ -151,7 +179,7 @@ void TBoxDrawing::DrawStep(TMemo& memo, int width, int key) {
     TMemoUpdate update(memo);
     const int selStart = memo.SelStart();
     const TCellInfo cell = ComputeCell(memo, FLinea, column, line, key);
-    PutCell(memo, width, column, line, cell.NewChar);
+    PutCell(memo, width, column, line, InStyle(cell.NewChar, FStyle));
     Reshape(memo, width, cell);
     memo.SetSelStart(selStart);
     FKeyAnt = key;
@@ -186,7 +214,8 @@ void TBoxDrawing::Reshape(TMemo& memo, int width, const TCellInfo& cell) {
     default:
         return;
     }
-    PutCell(memo, width, column, line, ComputeCell(memo, FLinea, column, line, FKeyAnt).NewChar);
+    const int code = ComputeCell(memo, FLinea, column, line, FKeyAnt).NewChar;
+    PutCell(memo, width, column, line, InStyle(code, FStyle));
 }
 
 } // namespace typ

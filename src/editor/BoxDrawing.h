@@ -6,16 +6,26 @@
 #include <optional>
 
 // Drawing frames with the cursor keys: each step writes, under the caret, the
-// single-line box character that joins the strokes around the cell with a
-// stroke towards where the caret goes, and re-shapes the cell it came from.
-// Codes are DOS bytes; in DOS-as-ANSI text the character has the same code.
+// box character that joins the strokes around the cell with a stroke towards
+// where the caret goes, and re-shapes the cell it came from. Codes are DOS
+// bytes; in DOS-as-ANSI text the character has the same code.
+//
+// Lines are single or double. Code page 850 has no character that mixes both
+// strokes, so where a double line meets a single one the cell takes the
+// junction of the line being drawn: the other line's strokes keep their place
+// in the junction's shape, in the drawn line's style.
 namespace typ {
 
 enum class TDirection { Up, Down, Left, Right };
+enum class TLineStyle { Single, Double };
 
-// Whether a DOS box character has a stroke towards the direction; false for
-// any other character and for no character at all (beyond a line's end).
+// Whether a DOS box character, single or double, has a stroke towards the
+// direction; false for any other character and for no character at all
+// (beyond a line's end).
 bool HasStroke(std::optional<char16_t> character, TDirection direction);
+
+// The character of the same strokes in the style; any other code unchanged.
+int InStyle(int code, TLineStyle style);
 
 // The junction table, indexed by the four stroke flags: the code of the
 // character with exactly those strokes, a marker 1 to 4 for a lone up, down,
@@ -54,6 +64,8 @@ public:
 
     const TLineTable& Linea() const { return FLinea; }
     int KeyAnt() const { return FKeyAnt; }
+    TLineStyle Style() const { return FStyle; }
+    void SetStyle(TLineStyle style) { FStyle = style; }
 
     // Draws at the caret for a cursor key that is about to move it; any other
     // key does nothing.
@@ -64,6 +76,7 @@ private:
 
     TLineTable FLinea;
     int FKeyAnt = 0;
+    TLineStyle FStyle = TLineStyle::Single;
 };
 
 } // namespace typ

@@ -14,6 +14,11 @@ public:
     // None when the clipboard holds no text.
     virtual std::optional<std::u16string> Text() const = 0;
     virtual void SetText(std::u16string_view text) = 0;
+    // A block's rows, CR LF between them, marked as rectangular for this
+    // editor; other programs read the text. A clipboard without the mark holds
+    // the text alone.
+    virtual void SetRectangularText(std::u16string_view text) { SetText(text); }
+    virtual bool HoldsRectangularText() const { return false; }
 };
 
 } // namespace typ

@@ -20,9 +20,10 @@ constexpr TShortcut CtrlFunction(int number, std::u16string_view text) {
 }
 
 constexpr TShortcut kNone{};
+constexpr TShortcut kShiftF6{vk::F1 + 5, ssShift, u"Shift+F6"};
 
 // In the order of TCommandId, so that an identifier indexes its row.
-constexpr std::array<TCommand, 25> kCommands = {{
+constexpr std::array<TCommand, 28> kCommands = {{
     {actAbrir, "actAbrir", u"Archivo", u"&Abrir", Ctrl('A', u"Ctrl+A"), u"Abrir", false},
     {actGuardar, "actGuardar", u"Archivo", u"&Guardar", Ctrl('G', u"Ctrl+G"), u"Guardar", false},
     {actGuardarComo, "actGuardarComo", u"Archivo", u"G&uardar como...", kNone, u"Guardar como...",
@@ -38,6 +39,7 @@ constexpr std::array<TCommand, 25> kCommands = {{
     {actImportarTyp, "actImportarTyp", u"Archivo", u"&Importar TYP", kNone, u"", true},
     {actExportarTyp, "actExportarTyp", u"Archivo", u"&Exportar TYP", kNone, u"", true},
     {actDeshacer, "actDeshacer", u"Edicion", u"Des&hacer", Ctrl('Z', u"Ctrl+Z"), u"Deshacer", true},
+    {actRehacer, "actRehacer", u"Edicion", u"&Rehacer", Ctrl('Y', u"Ctrl+Y"), u"Rehacer", true},
     {actCortar, "actCortar", u"Edicion", u"Cor&tar", Ctrl('X', u"Ctrl+X"), u"Cortar", true},
     {actCopiar, "actCopiar", u"Edicion", u"&Copiar", Ctrl('C', u"Ctrl+C"), u"Copiar", true},
     {actPegar, "actPegar", u"Edicion", u"&Pegar", Ctrl('V', u"Ctrl+V"), u"Pegar", true},
@@ -54,6 +56,9 @@ constexpr std::array<TCommand, 25> kCommands = {{
     {actReemplazar, "actReemplazar", u"Edicion", u"Reempla&zar...", Ctrl('L', u"Ctrl+L"),
      u"Reemplazar", true},
     {actDibujar, "actDibujar", u"Edicion", u"&Dibujar", Function(6, u"F6"), u"Dibujar", true},
+    {actDibujarDoble, "actDibujarDoble", u"Edicion", u"Dibujar &doble", kShiftF6, u"Dibujar doble",
+     true},
+    {actMarco, "actMarco", u"Edicion", u"&Marco", Ctrl('M', u"Ctrl+M"), u"Marco", true},
     {actCortarPalabras, "actCortarPalabras", u"Formato", u"Cortar &palabras", kNone, u"", true},
     {actFuente, "actFuente", u"Formato", u"F&uente...", kNone, u"", true},
     {actAyuda, "actAyuda", u"Ayuda", u"&Ayuda", Function(1, u"F1"), u"Ayuda", true},
@@ -71,8 +76,9 @@ constexpr std::array<TMenuEntry, 9> kArchivo = {
     Item(actCerrar),
 };
 
-constexpr std::array<TMenuEntry, 17> kEdicion = {
+constexpr std::array<TMenuEntry, 20> kEdicion = {
     Item(actDeshacer),
+    Item(actRehacer),
     kSeparator,
     Item(actCortar),
     Item(actCopiar),
@@ -89,6 +95,8 @@ constexpr std::array<TMenuEntry, 17> kEdicion = {
     Item(actReemplazar),
     kSeparator,
     Item(actDibujar),
+    Item(actDibujarDoble),
+    Item(actMarco),
 };
 
 constexpr std::array<TMenuEntry, 3> kFormato = {
@@ -97,9 +105,10 @@ constexpr std::array<TMenuEntry, 3> kFormato = {
     Item(actFuente),
 };
 
-constexpr std::array<TMenuEntry, 7> kPopup = {
-    Item(actCortar), Item(actCopiar),          Item(actPegar),      kSeparator,
-    Item(actBuscar), Item(actBuscarSiguiente), Item(actReemplazar),
+constexpr std::array<TMenuEntry, 10> kPopup = {
+    Item(actCortar),  Item(actCopiar),          Item(actPegar),      kSeparator,
+    Item(actBuscar),  Item(actBuscarSiguiente), Item(actReemplazar), kSeparator,
+    Item(actRehacer), Item(actMarco),
 };
 
 constexpr std::array<TMainMenuItem, 4> kMainMenu = {{

@@ -2,6 +2,31 @@
 
 namespace typ {
 
+namespace {
+
+bool IsArrow(int key) {
+    return key == vk::Left || key == vk::Right || key == vk::Up || key == vk::Down;
+}
+
+bool MovesCaret(int key) {
+    switch (key) {
+    case vk::Left:
+    case vk::Right:
+    case vk::Up:
+    case vk::Down:
+    case vk::Home:
+    case vk::End:
+    case vk::Prior:
+    case vk::Next:
+    case vk::Return:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 // The status panels start with the texts the window was designed with, until
 // the first refresh.
 TGridEditor::TGridEditor()
@@ -18,7 +43,24 @@ void TGridEditor::RequestClose() {
 // the key-up: a held key repeats its key-down and its character many times
 // before its one key-up, and a character typed with Ctrl+Alt gets a key-up the
 // filters leave to the window.
+//
+// Alt+Shift+arrows select a block and Alt+Shift+Ctrl+arrows move it; any
+// other caret move ends the block.
 void TGridEditor::KeyDown(int key, TShiftState shift) {
+    const TShiftState modifiers = shift & (ssAlt | ssShift | ssCtrl);
+    if (MovesCaret(key))
+        FEditor.BreakTypingRun();
+    TEditUnit unit(*this);
+    if (IsArrow(key) && modifiers == (ssAlt | ssShift)) {
+        ExtendBlock(key);
+        return;
+    }
+    if (IsArrow(key) && modifiers == (ssAlt | ssShift | ssCtrl)) {
+        MoveBlock(key);
+        return;
+    }
+    if (MovesCaret(key))
+        EndBlock();
     EditorKeyDown(key, shift);
     if (key == 0)
         return;
@@ -27,7 +69,11 @@ void TGridEditor::KeyDown(int key, TShiftState shift) {
         ReshapeAfterEdit();
 }
 
+// Typed characters on one line make one unit until the caret moves otherwise.
 void TGridEditor::KeyPress(char16_t character) {
+    const bool typing = character != u'\b' && FEditor.SelLength() == 0;
+    TEditUnit unit(*this, typing ? TUndoKind::Typing : TUndoKind::Action);
+    EndBlock();
     EditorKeyPress(character);
     if (character == 0)
         return;
@@ -46,8 +92,36 @@ void TGridEditor::ReshapeAfterEdit() {
         PadCurrentLine();
 }
 
+// What a key-up reshapes belongs to the key's own unit.
 void TGridEditor::KeyUp(int key, TShiftState shift) {
+    TEditUnit unit(*this, TUndoKind::Continue);
     EditorKeyUp(key, shift);
+}
+
+void TGridEditor::ChangePageSize(int width, int height) {
+    TEditUnit unit(*this);
+    SetPageSize(width, height);
+}
+
+void TGridEditor::Undo() {
+    AdoptPage(FEditor.UndoUnit());
+}
+
+void TGridEditor::Redo() {
+    AdoptPage(FEditor.RedoUnit());
+}
+
+// The text is already in the page's shape: only the size and the view follow.
+void TGridEditor::AdoptPage(const std::optional<TUndoStep>& step) {
+    if (!step || !step->Page || *step->Page == PageSize())
+        return;
+    FAnchoPagina = step->Page->Width;
+    FAltoPagina = step->Page->Height;
+    const bool modified = FEditor.Modified();
+    if (OnPageSizeChanged)
+        OnPageSizeChanged();
+    if (FEditor.Modified() != modified)
+        FEditor.SetModified(modified);
 }
 
 } // namespace typ

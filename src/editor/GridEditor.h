@@ -7,10 +7,22 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace typ {
+
+// A rectangle of cells: columns Left to Left + Width - 1 of lines Top to
+// Top + Height - 1, counted from 0.
+struct TBlock {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    bool operator==(const TBlock&) const = default;
+};
 
 // An error of the editor, carrying the Spanish message (UTF-8) the user sees.
 class EEditorError : public std::runtime_error {
@@ -36,6 +48,7 @@ public:
     const TMemo& Editor() const { return FEditor; }
     int AnchoPagina() const { return FAnchoPagina; }
     int AltoPagina() const { return FAltoPagina; }
+    TPageSize PageSize() const { return {FAnchoPagina, FAltoPagina}; }
     bool InsertMode() const { return FInsertMode; }
     bool TextSel() const { return FTextSel; }
     bool IgnoreChar() const { return FIgnoreChar; }
@@ -56,6 +69,31 @@ public:
     static void CheckPageSize(int width, int height);
     void NormalizeGrid();
     void PadCurrentLine();
+    // The page dialog's change of size: one undo unit.
+    void ChangePageSize(int width, int height);
+
+    // Deshacer and Rehacer over the history of units. They replaced the
+    // control's one-level toggle: a second Deshacer that silently redid the
+    // change took away the user's way back. The first Deshacer still restores
+    // what the toggle restored, selection included. A unit that changed the
+    // page size takes the size back with the text.
+    void Undo();
+    void Redo();
+    // The view reports a pause in typing: the next character starts a unit.
+    void BreakTypingRun() { FEditor.BreakTypingRun(); }
+
+    // The rectangular block, while one is selected (GridBlock.cpp). It spans
+    // the cells from its anchor to its caret corner, both kept on the page;
+    // the memo's caret stays on the caret corner.
+    std::optional<TBlock> Block() const;
+    void SelectBlock(TPoint anchor, TPoint caret);
+    // Moves the caret corner one cell (Alt+Shift+arrow), starting a block at
+    // the caret when none is selected.
+    void ExtendBlock(int key);
+    // Moves the block's cells one cell (Alt+Shift+Ctrl+arrow), blanks behind
+    // them; what leaves the page is lost and the block keeps what is left.
+    void MoveBlock(int key);
+    void EndBlock() { FBlockCorners.reset(); }
 
     // The window's key filters: each may change or swallow (zero) the key.
     void EditorKeyDown(int& key, TShiftState shift);
@@ -79,6 +117,7 @@ public:
 
 private:
     void RequestClose();
+    void AdoptPage(const std::optional<TUndoStep>& step);
     void ReshapeAfterEdit();
     void PutSelStartBack(int offset);
     void DropLastCharOfLine(int line);
@@ -93,7 +132,23 @@ private:
     std::uint8_t FTypeEdition = 0;
     bool FDrawingChecked = false;
     TBoxDrawing FDrawing;
+    std::optional<std::pair<TPoint, TPoint>> FBlockCorners;
     std::array<std::u16string, 3> FStatus;
+};
+
+// Keeps an undo unit of the grid open for the life of a scope: the changes
+// made in it, and the page size, are taken back together.
+class TEditUnit {
+public:
+    explicit TEditUnit(TGridEditor& grid, TUndoKind kind = TUndoKind::Action) : FGrid(grid) {
+        FGrid.Editor().BeginUnit(kind, FGrid.PageSize());
+    }
+    ~TEditUnit() { FGrid.Editor().EndUnit(FGrid.PageSize()); }
+    TEditUnit(const TEditUnit&) = delete;
+    TEditUnit& operator=(const TEditUnit&) = delete;
+
+private:
+    TGridEditor& FGrid;
 };
 
 } // namespace typ

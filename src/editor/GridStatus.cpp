@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::array<std::u16string_view, 2> kModoDibujo = {
     u" Modo de Edición", u" Modo de Dibujo con teclas del cursor "};
+constexpr std::u16string_view kModoDibujoDoble = u" Modo de Dibujo doble con teclas del cursor ";
 constexpr std::array<std::u16string_view, 2> kModoInsercion = {u"SOB", u"INS"};
 
 std::u16string Number(int value) {
@@ -28,8 +29,14 @@ std::u16string PositionText(int x, int y, int selected) {
 } // namespace
 
 void TGridEditor::UpdateStatus() {
-    FStatus[0] = kModoDibujo[FDrawingChecked ? 1 : 0];
+    FStatus[0] = FDrawingChecked && FDrawing.Style() == TLineStyle::Double
+                     ? kModoDibujoDoble
+                     : kModoDibujo[FDrawingChecked ? 1 : 0];
     FStatus[1] = kModoInsercion[FInsertMode ? 1 : 0];
+    if (const auto block = Block()) {
+        FStatus[2] = u"Bloque: " + Number(block->Width) + u" x " + Number(block->Height);
+        return;
+    }
     const int start = FEditor.SelStart();
     const int line = FEditor.LineFromChar(start);
     FStatus[2] = PositionText(start - FEditor.LineIndex(line), line + 1, FEditor.SelLength());

@@ -39,7 +39,7 @@ void TMemo::SetText(std::u16string_view text) {
     Replace(0, FLength, text);
     FAnchor = FCaret = 0;
     FUndo = {};
-    FModified = false;
+    SetModified(false);
 }
 
 int TMemo::ClampOffset(int offset) const {
@@ -137,7 +137,7 @@ void TMemo::ReplaceSel(std::u16string_view text, bool canUndo) {
         FUndo = {true, start, SubText(start, length), std::u16string(text)};
     else
         FUndo = {};
-    Replace(start, length, text);
+    Replace(start, length, text, canUndo);
     FAnchor = FCaret = start + static_cast<int>(text.size());
 }
 
@@ -152,9 +152,13 @@ void TMemo::Undo() {
 
 // Rebuilds the lines touched by the change from their joined text, so that line
 // breaks made or broken by the change are found again.
-void TMemo::Replace(int start, int length, std::u16string_view text) {
+void TMemo::Replace(int start, int length, std::u16string_view text, bool canUndo) {
     start = ClampOffset(start);
     const int end = ClampOffset(start + length);
+    if (!FApplying && FHistory.Recording())
+        FHistory.Record(FLength, start, SubText(start, end - start), text, canUndo);
+    else if (!FApplying)
+        FHistory.Clear();
     const int first = LineFromChar(start);
     int last = LineFromChar(end);
     const int headColumn = start - LineIndex(first);
@@ -188,6 +192,57 @@ void TMemo::Replace(int start, int length, std::u16string_view text) {
     FLength += static_cast<int>(text.size()) - (end - start);
     FModified = true;
     Changed();
+}
+
+void TMemo::SetModified(bool value) {
+    FModified = value;
+    if (value)
+        FHistory.MarkModified();
+    else
+        FHistory.MarkClean();
+}
+
+void TMemo::BeginUnit(TUndoKind kind, std::optional<TPageSize> page) {
+    FHistory.Begin(kind, LineFromChar(FCaret), {FAnchor, FCaret}, FLength, page);
+}
+
+void TMemo::EndUnit(std::optional<TPageSize> page) {
+    FHistory.End(
+        {FAnchor, FCaret}, page, [this](int start, int length) { return SubText(start, length); },
+        FLength);
+}
+
+std::optional<TUndoStep> TMemo::UndoUnit() {
+    auto step =
+        FHistory.Undo([this](int start, int length) { return SubText(start, length); }, FLength);
+    Apply(step);
+    return step;
+}
+
+std::optional<TUndoStep> TMemo::RedoUnit() {
+    auto step =
+        FHistory.Redo([this](int start, int length) { return SubText(start, length); }, FLength);
+    Apply(step);
+    return step;
+}
+
+// The control's own record refers to the text before the step: it is dropped,
+// as any change it did not make drops it.
+void TMemo::Apply(const std::optional<TUndoStep>& step) {
+    if (!step)
+        return;
+    {
+        struct TApplying {
+            bool& Flag;
+            explicit TApplying(bool& flag) : Flag(flag) { Flag = true; }
+            ~TApplying() { Flag = false; }
+        } applying(FApplying);
+        if (step->Length > 0 || !step->Text.empty())
+            Replace(step->Start, step->Length, step->Text);
+    }
+    FUndo = {};
+    FModified = !FHistory.AtClean();
+    SetSel(step->Selection.Anchor, step->Selection.Caret);
 }
 
 void TMemo::Changed() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/Keys.h"
+#include "editor/UndoHistory.h"
 
 #include <functional>
 #include <string>
@@ -82,8 +83,22 @@ public:
     // change becomes the undo record, so a second Undo redoes it.
     void Undo();
 
+    // The editor's many-level history, above the control's one-level record.
+    // Every change made inside a unit is recorded in it; a change made outside
+    // any (loading a text, fitting the page to it) starts the history afresh.
+    const TUndoHistory& History() const { return FHistory; }
+    void BeginUnit(TUndoKind kind, std::optional<TPageSize> page = std::nullopt);
+    void EndUnit(std::optional<TPageSize> page = std::nullopt);
+    // The next typed character starts a unit of its own.
+    void BreakTypingRun() { FHistory.BreakRun(); }
+    // Takes back or makes again one unit of the history; the page size the
+    // text then has, when the unit changed it. Nothing happens, and nullopt is
+    // returned, when there is no unit to take.
+    std::optional<TUndoStep> UndoUnit();
+    std::optional<TUndoStep> RedoUnit();
+
     bool Modified() const { return FModified; }
-    void SetModified(bool value) { FModified = value; }
+    void SetModified(bool value);
 
     // Lines moved by Page Up and Page Down; the view sets it from its height.
     void SetPageLines(int lines) { FPageLines = lines < 1 ? 1 : lines; }
@@ -105,7 +120,8 @@ private:
         std::u16string Inserted;
     };
 
-    void Replace(int start, int length, std::u16string_view text);
+    void Replace(int start, int length, std::u16string_view text, bool canUndo = false);
+    void Apply(const std::optional<TUndoStep>& step);
     void Changed();
     int ClampOffset(int offset) const;
     void EnsureStarts(int line) const;
@@ -130,7 +146,23 @@ private:
     int FUpdateDepth = 0;
     bool FChangedInUpdate = false;
     TUndoRecord FUndo;
+    TUndoHistory FHistory;
+    bool FApplying = false;
     TMemoLines FLinesList{*this};
+};
+
+// Keeps an undo unit open for the life of a scope, even when it throws.
+class TMemoUnit {
+public:
+    explicit TMemoUnit(TMemo& memo, TUndoKind kind = TUndoKind::Action) : FMemo(memo) {
+        FMemo.BeginUnit(kind);
+    }
+    ~TMemoUnit() { FMemo.EndUnit(); }
+    TMemoUnit(const TMemoUnit&) = delete;
+    TMemoUnit& operator=(const TMemoUnit&) = delete;
+
+private:
+    TMemo& FMemo;
 };
 
 // Keeps a batch update open for the life of a scope, even when it throws.

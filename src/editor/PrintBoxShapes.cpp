@@ -1,5 +1,7 @@
 #include "editor/PrintBoxShapes.h"
 
+#include "editor/PrintDoubleShapes.h"
+
 #include <array>
 #include <initializer_list>
 
@@ -136,11 +138,15 @@ TBoxCell BoxCell(int position, int lineTop, int spaceWidth) {
     return {left, left + half, left + 2 * half, lineTop, middle, lineTop + kBoxCellHeight};
 }
 
+// 0xBB, the double corner of the upper right, is drawn with the other ten
+// double-line bytes.
 bool IsBoxDrawingByte(unsigned char byte) {
-    return kShapes[byte] != TShape::None;
+    return kShapes[byte] != TShape::None || byte == 0xBB;
 }
 
 void AppendBoxShape(unsigned char byte, const TBoxCell& cell, std::vector<TSegment>& segments) {
+    if (AppendDoubleShape(byte, cell, segments))
+        return;
     const TShapeStrokes shape = StrokesOf(kShapes[byte]);
     for (int i = 0; i < shape.Count; ++i) {
         const TStroke& stroke = shape.Strokes[static_cast<std::size_t>(i)];

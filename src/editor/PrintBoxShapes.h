@@ -30,13 +30,14 @@ inline constexpr int kBoxCellLeft = 7;
 
 TBoxCell BoxCell(int position, int lineTop, int spaceWidth);
 
-// The DOS bytes drawn as lines: 0xB3-0xDA except 0xBB, which prints as a glyph.
-// The letters code page 850 keeps in that range are drawn as lines too.
+// The DOS bytes drawn as lines: 0xB3-0xDA. The letters code page 850 keeps in
+// that range are drawn as lines too.
 bool IsBoxDrawingByte(unsigned char byte);
 
 // Appends the segments of a box-drawing byte's shape in its cell, in drawing
-// order; double and mixed frames take the shape of their single-line twin.
-// Any other byte adds nothing.
+// order. The eleven double-line bytes of code page 850 are drawn as double
+// lines; the mixed frames of other code pages, letters in code page 850, take
+// the shape of their single-line twin. Any other byte adds nothing.
 void AppendBoxShape(unsigned char byte, const TBoxCell& cell, std::vector<TSegment>& segments);
 
 } // namespace typ

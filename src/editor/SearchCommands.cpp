@@ -29,6 +29,7 @@ void TSearchCommands::actBuscarSiguienteExecute() {
 void TSearchCommands::DoReplace(std::u16string_view findText, std::u16string_view typedText,
                                 TFindOptions options) {
     const std::u16string replaceText = GridCellText(typedText);
+    const TMemoUnit unit(FMemo);
     if ((options & frReplaceAll) != 0) {
         MemoReplaceAll(FMemo, findText, replaceText, options, FConfirm,
                        ReplaceAllLimit(FMemo.TextLength(), findText.size(), replaceText.size()));

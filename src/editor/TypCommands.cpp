@@ -55,6 +55,7 @@ TTypPageSize TTypTransfer::Load(TGridEditor& grid, const fs::path& file) {
 
 void TTypTransfer::actImportarTypExecute(TGridEditor& grid, const std::optional<fs::path>& chosen,
                                          const TNotify& notify) {
+    const TEditUnit unit(grid);
     std::error_code error;
     const bool exists = chosen && fs::exists(*chosen, error);
     if (chosen && !exists)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/Memo.h"
+#include "editor/PageSize.h"
 
 #include <string>
 #include <string_view>
@@ -19,12 +20,6 @@ std::u16string NormalizeLineBreaks(std::u16string_view text);
 // line holding one keeps only what precedes it and every later line goes, as a
 // line list over the memo deletes them. Lines before it are untouched.
 void CutAtEndOfFile(TMemo& memo);
-
-struct TPageSize {
-    int Width = 0;
-    int Height = 0;
-    bool operator==(const TPageSize&) const = default;
-};
 
 // The page that fits the memo's lines: the longest line's length (250 when it is
 // 0) by the number of lines (80 when there are none), lines counted as a line

@@ -174,6 +174,35 @@ TEST_F(EditorHostTest, DrawsFramesWithTheCursorKeysAfterF6) {
     ExpectChangedTo(Show(Lines({L"ab", L"cd"}), L"{DOWN}X"), Lines({L"ab", L"Xd"}));
 }
 
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Real keystrokes with their modifiers: a double frame drawn with Shift+F6,
+// selected as a block with Alt+Shift+arrows, copied, moved a cell right with
+// Alt+Shift+Ctrl+Right; three Deshacer take back the move and the last two
+// drawing steps, one Rehacer makes the last but one again. This program then
+// reads the block from the clipboard as any other program would.
+TEST_F(EditorHostTest, MovesADoubleFrameAsABlockAndUndoesStepByStep) {
+    const std::wstring keys = L"{+F6}{RIGHT}{RIGHT}{DOWN}{LEFT}{LEFT}{UP}{RIGHT}{+F6}{LEFT}"
+                              L"{%+RIGHT}{%+RIGHT}{%+DOWN}{^C}{^%+RIGHT}{^Z}{^Z}{^Z}{^Y}";
+    ExpectChangedTo(
+        Show(Page(6, 4), keys),
+        Lines({L"\u00CD\u00CD\u00BB   ", L"\u00C8\u00CD\u00BC   ", L"      ", L"      "}));
+    EXPECT_EQ(ClipboardText(), L"\u00C9\u00CD\u00BB\r\n\u00C8\u00CD\u00BC");
+    EXPECT_TRUE(
+        IsClipboardFormatAvailable(RegisterClipboardFormatW(L"Vn_EditorTyp.BloqueRectangular")))
+        << "the rows are marked as a block";
+}
+
 TEST_F(EditorHostTest, HelpButtonsStayHiddenOnceHidden) {
     THelpButtons first;
     THelpButtons second;

@@ -39,11 +39,34 @@ std::string Narrow(std::wstring_view text) {
     return narrow;
 }
 
+int ModifierOf(wchar_t c) {
+    switch (c) {
+    case L'+':
+        return kShiftKey;
+    case L'^':
+        return kCtrlKey;
+    case L'%':
+        return kAltKey;
+    default:
+        return 0;
+    }
+}
+
 TKeyStroke NamedKey(std::wstring_view name) {
+    int modifiers = 0;
+    while (!name.empty() && ModifierOf(name.front()) != 0) {
+        modifiers |= ModifierOf(name.front());
+        name.remove_prefix(1);
+    }
     for (const auto& key : kNamedKeys) {
         if (key.Name == name) {
-            return key.Stroke;
+            TKeyStroke stroke = key.Stroke;
+            stroke.Modifiers = modifiers;
+            return stroke;
         }
+    }
+    if (modifiers != 0 && name.size() == 1 && name[0] >= L'A' && name[0] <= L'Z') {
+        return {name[0], 0, false, modifiers};
     }
     throw std::invalid_argument("unknown key name {" + Narrow(name) + "}");
 }

@@ -20,6 +20,16 @@ TEST(KeyScript, CharactersTypeThemselvesAndNamesAreKeys) {
         << "function keys are posted for the accelerators";
 }
 
+TEST(KeyScript, ModifiersHoldShiftCtrlAndAltForANameOrACapital) {
+    EXPECT_EQ(ParseKeyScript(L"{+F6}{^Z}{^%+RIGHT}"),
+              (std::vector<TKeyStroke>{{vk::F1 + 5, 0, true, kShiftKey},
+                                       {'Z', 0, false, kCtrlKey},
+                                       {vk::Right, 0, false, kCtrlKey | kAltKey | kShiftKey}}));
+    EXPECT_THROW(ParseKeyScript(L"{Z}"), std::invalid_argument) << "a bare letter types itself";
+    EXPECT_THROW(ParseKeyScript(L"{^z}"), std::invalid_argument);
+    EXPECT_THROW(ParseKeyScript(L"{^}"), std::invalid_argument);
+}
+
 TEST(KeyScript, RejectsWhatItCannotType) {
     EXPECT_THROW(ParseKeyScript(L"{ESCAPE}"), std::invalid_argument);
     EXPECT_THROW(ParseKeyScript(L"{ins}"), std::invalid_argument) << "names are upper case";

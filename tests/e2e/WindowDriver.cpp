@@ -3,9 +3,13 @@
 #include "PngWriter.h"
 #include "WindowCapture.h"
 
+#include <algorithm>
 #include <cwchar>
+#include <iterator>
 #include <stdexcept>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace typ::win {
 namespace {
@@ -85,6 +89,40 @@ void PostStroke(HWND target, const TKeyStroke& stroke) {
     PostMessageW(target, WM_KEYUP, key, KeyData(key, true));
 }
 
+INPUT KeyInput(WORD key, WORD scan, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = scan;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+// As real keyboard input to the foreground window, modifiers held around the
+// key; a character is typed as itself. Each stroke is given time to arrive,
+// since input and posted messages are not ordered with each other.
+void InputStroke(const TKeyStroke& stroke) {
+    std::vector<INPUT> inputs;
+    const std::pair<int, WORD> modifiers[] = {
+        {kCtrlKey, VK_CONTROL}, {kAltKey, VK_MENU}, {kShiftKey, VK_SHIFT}};
+    for (const auto& [bit, key] : modifiers)
+        if ((stroke.Modifiers & bit) != 0)
+            inputs.push_back(KeyInput(key, 0, 0));
+    if (stroke.VirtualKey) {
+        const auto key = static_cast<WORD>(stroke.VirtualKey);
+        inputs.push_back(KeyInput(key, 0, 0));
+        inputs.push_back(KeyInput(key, 0, KEYEVENTF_KEYUP));
+    } else {
+        inputs.push_back(KeyInput(0, stroke.Character, KEYEVENTF_UNICODE));
+        inputs.push_back(KeyInput(0, stroke.Character, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+    }
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it)
+        if ((stroke.Modifiers & it->first) != 0)
+            inputs.push_back(KeyInput(it->second, 0, KEYEVENTF_KEYUP));
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    std::this_thread::sleep_for(milliseconds(80));
+}
+
 std::wstring Widen(std::string_view text) {
     return std::wstring(text.begin(), text.end());
 }
@@ -126,13 +164,25 @@ void TypeAndClose(const TDriveRequest& request, const std::vector<TKeyStroke>& k
         return;
     }
     HWND grid = grids.front();
-    // Sent messages overtake posted ones, so after a posted stroke the rest
-    // is posted too, to keep their order.
+    // A script with modifiers is played wholly as input, in its order; else
+    // sent messages overtake posted ones, so after a posted stroke the rest is
+    // posted too, to keep their order.
+    const bool input = std::any_of(keys.begin(), keys.end(),
+                                   [](const TKeyStroke& stroke) { return stroke.Modifiers != 0; });
+    if (input) {
+        SetForegroundWindow(editor);
+        std::this_thread::sleep_for(kSettle);
+    }
     bool posting = false;
     for (const auto& stroke : keys) {
         posting = posting || stroke.Posted;
-        posting ? PostStroke(grid, stroke) : SendStroke(grid, stroke);
+        if (input)
+            InputStroke(stroke);
+        else
+            posting ? PostStroke(grid, stroke) : SendStroke(grid, stroke);
     }
+    if (input)
+        std::this_thread::sleep_for(kSettle);
     if (!request.ScreenshotFile.empty()) {
         result.Problem = TakeScreenshot(editor, request.ScreenshotFile);
     }

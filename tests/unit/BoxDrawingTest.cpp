@@ -195,6 +195,72 @@ TEST_F(BoxDrawingTest, LeavingDrawingModeChangesNothingWhenItIsOff) {
     EXPECT_FALSE(DrawingFlag());
 }
 
+// ═ ║ ╔ ╗ ╚ ╝ ╬ ╩, the double-line characters as DOS bytes.
+constexpr char16_t DH = 205, DV = 186, DTL = 201, DTR = 187, DBL = 200, DBR = 188, DX = 206,
+                   DTU = 202;
+
+TEST_F(BoxDrawingTest, DoubleDrawingClosesItsFrameAndKeepsItWhenDrawnOverAgain) {
+    Blank(6, 4);
+    actDibujarDobleExecute(grid);
+    const std::initializer_list<int> round = {vk::Right, vk::Right, vk::Right, vk::Down,
+                                              vk::Down,  vk::Left,  vk::Left,  vk::Left,
+                                              vk::Up,    vk::Up,    vk::Up};
+    Press(round);
+    const std::u16string frame = grid.Editor().Text();
+    EXPECT_EQ(Line(0), (std::u16string{DTL, DH, DH, DTR, u' ', u' '}));
+    EXPECT_EQ(Line(1), (std::u16string{DV, u' ', u' ', DV, u' ', u' '}));
+    EXPECT_EQ(Line(2), (std::u16string{DBL, DH, DH, DBR, u' ', u' '}));
+    Press(round); // over its own corners
+    EXPECT_EQ(grid.Editor().Text(), frame);
+}
+
+// Where the lines meet, the cell takes the junction of the line being drawn;
+// the other line's strokes keep their place in it.
+TEST_F(BoxDrawingTest, ALineCrossingTheOtherStyleTakesItsOwnJunction) {
+    grid.Editor().SetText(std::u16string(8, u' ') + u"\r\n" + std::u16string(8, H) + u"\r\n" +
+                          std::u16string(8, u' ') + u"\r\n" + std::u16string(8, DH));
+    grid.SetPageSize(8, 4);
+    actDibujarDobleExecute(grid);
+    Caret(2, 0);
+    Press({vk::Down, vk::Down}); // double across the single line, stopping below it
+    EXPECT_EQ(Cell(2, 0), DV);
+    EXPECT_EQ(Cell(2, 1), DX);
+    EXPECT_EQ(Cell(1, 1), H) << "the single line itself is left as it is";
+    actDibujarExecute(grid); // off
+    actDibujarExecute(grid); // single
+    Caret(5, 2);
+    Press({vk::Down}); // a single line coming down onto the double one
+    EXPECT_EQ(Cell(5, 2), V);
+    Press({vk::Right});
+    EXPECT_EQ(Cell(5, 3), 193) << "┴: the double line's strokes, drawn single";
+    actDibujarDobleExecute(grid);
+    Caret(6, 2);
+    Press({vk::Down, vk::Left});
+    EXPECT_EQ(Cell(6, 3), DTU) << "╩ beside the ┴ the single line made";
+    EXPECT_EQ(Cell(5, 3), 193);
+}
+
+TEST_F(BoxDrawingTest, TheButtonCyclesOffSingleDoubleAndShiftF6SwitchesStyle) {
+    Blank(5, 3);
+    const auto changes = [](const TDrawingCommandStates& states) { return states[0].Change; };
+    EXPECT_EQ(changes(CycleDrawingMode(grid)), TEnabling::Disable);
+    EXPECT_FALSE(DrawingDouble(grid));
+    EXPECT_EQ(changes(CycleDrawingMode(grid)), TEnabling::Leave);
+    EXPECT_TRUE(DrawingDouble(grid));
+    grid.UpdateStatus();
+    EXPECT_EQ(grid.StatusText(0), u" Modo de Dibujo doble con teclas del cursor ");
+    EXPECT_EQ(changes(CycleDrawingMode(grid)), TEnabling::Enable);
+    EXPECT_FALSE(grid.DrawingChecked());
+    EXPECT_FALSE(DrawingFlag());
+
+    actDibujarExecute(grid);
+    EXPECT_EQ(changes(actDibujarDobleExecute(grid)), TEnabling::Leave);
+    EXPECT_TRUE(DrawingDouble(grid));
+    EXPECT_EQ(changes(actDibujarExecute(grid)), TEnabling::Enable) << "F6 leaves either style";
+    EXPECT_EQ(changes(actDibujarDobleExecute(grid)), TEnabling::Disable);
+    EXPECT_EQ(changes(actDibujarDobleExecute(grid)), TEnabling::Enable);
+}
+
 // Every junction in the table must be the character whose strokes are exactly
 // the junction's directions, and the lone strokes must be markers.
 TEST(BoxDrawing, JunctionTableAgreesWithTheStrokesOfItsCharacters) {

@@ -20,7 +20,7 @@ std::vector<std::u16string> Captions(std::span<const TMenuEntry> items) {
 
 TEST(Commands, EachIdentifierFindsItsOwnRow) {
     const auto table = CommandTable();
-    ASSERT_EQ(table.size(), 25u);
+    ASSERT_EQ(table.size(), 28u);
     std::set<std::string_view> names;
     for (const TCommand& command : table) {
         EXPECT_EQ(&Command(command.Id), &command) << command.Name;
@@ -68,11 +68,15 @@ TEST(Commands, ShortcutsAreUniqueAndShownAsTheyAreTyped) {
         const std::u16string key =
             function ? u"F" + std::u16string(1, char16_t(u'1' + shortcut.Key - vk::F1))
                      : std::u16string(1, char16_t(shortcut.Key));
-        EXPECT_EQ(shortcut.Text, (shortcut.Shift == ssCtrl ? u"Ctrl+" : u"") + key) << command.Name;
+        const std::u16string modifier = shortcut.Shift == ssCtrl    ? u"Ctrl+"
+                                        : shortcut.Shift == ssShift ? u"Shift+"
+                                                                    : u"";
+        EXPECT_EQ(shortcut.Text, modifier + key) << command.Name;
     }
-    EXPECT_EQ(withShortcut, 17);
+    EXPECT_EQ(withShortcut, 20);
     EXPECT_EQ(Command(actVistaPreliminar).Shortcut.Key, vk::F1 + 1);
     EXPECT_EQ(Command(actVistaPreliminar).Shortcut.Shift, ssCtrl);
+    EXPECT_EQ(Command(actDibujarDoble).Shortcut.Text, u"Shift+F6");
     EXPECT_EQ(Command(actBuscarSiguiente).Shortcut.Key, vk::F1 + 2);
     EXPECT_EQ(Command(actDibujar).Shortcut.Text, u"F6");
     EXPECT_EQ(Command(actAyuda).Shortcut.Key, vk::F1);
@@ -85,17 +89,16 @@ TEST(Commands, OnlyTheWiredCommandsHaveHandlers) {
         if (command.HasHandler)
             handled.push_back(command.Name);
     }
-    EXPECT_EQ(handled, (std::vector<std::string_view>{"actImprimir",        "actVistaPreliminar",
-                                                      "actConfigPagina",    "actConfigImpresora",
-                                                      "actCerrar",          "actImportarTyp",
-                                                      "actExportarTyp",     "actDeshacer",
-                                                      "actCortar",          "actCopiar",
-                                                      "actPegar",           "actBorrar",
-                                                      "actInsertarLinea",   "actBorrarLinea",
-                                                      "actSeleccionarTodo", "actBuscar",
-                                                      "actBuscarSiguiente", "actReemplazar",
-                                                      "actDibujar",         "actCortarPalabras",
-                                                      "actFuente",          "actAyuda"}));
+    EXPECT_EQ(
+        handled,
+        (std::vector<std::string_view>{
+            "actImprimir",     "actVistaPreliminar", "actConfigPagina",   "actConfigImpresora",
+            "actCerrar",       "actImportarTyp",     "actExportarTyp",    "actDeshacer",
+            "actRehacer",      "actCortar",          "actCopiar",         "actPegar",
+            "actBorrar",       "actInsertarLinea",   "actBorrarLinea",    "actSeleccionarTodo",
+            "actBuscar",       "actBuscarSiguiente", "actReemplazar",     "actDibujar",
+            "actDibujarDoble", "actMarco",           "actCortarPalabras", "actFuente",
+            "actAyuda"}));
 }
 
 TEST(Commands, MenuAndButtonTexts) {
@@ -120,11 +123,26 @@ TEST(Commands, MenusListTheirItemsInOrder) {
                   u"&Abrir", u"&Guardar", u"G&uardar como...", u"&Imprimir", u"&Vista preliminar",
                   u"Configurar &página...", u"C&onfigurar impresora...", u"-", u"&Cerrar"}));
     EXPECT_EQ(menu[1].Caption, u"&Edición");
-    EXPECT_EQ(Captions(menu[1].Items),
-              (std::vector<std::u16string>{
-                  u"Des&hacer", u"-", u"Cor&tar", u"&Copiar", u"&Pegar", u"Borr&ar", u"-",
-                  u"&Insertar línea", u"B&orrar línea", u"-", u"&Seleccionar todo", u"-",
-                  u"&Buscar...", u"B&uscar siguiente", u"Reempla&zar...", u"-", u"&Dibujar"}));
+    EXPECT_EQ(Captions(menu[1].Items), (std::vector<std::u16string>{u"Des&hacer",
+                                                                    u"&Rehacer",
+                                                                    u"-",
+                                                                    u"Cor&tar",
+                                                                    u"&Copiar",
+                                                                    u"&Pegar",
+                                                                    u"Borr&ar",
+                                                                    u"-",
+                                                                    u"&Insertar línea",
+                                                                    u"B&orrar línea",
+                                                                    u"-",
+                                                                    u"&Seleccionar todo",
+                                                                    u"-",
+                                                                    u"&Buscar...",
+                                                                    u"B&uscar siguiente",
+                                                                    u"Reempla&zar...",
+                                                                    u"-",
+                                                                    u"&Dibujar",
+                                                                    u"Dibujar &doble",
+                                                                    u"&Marco"}));
     EXPECT_EQ(menu[2].Caption, u"&Formato");
     EXPECT_EQ(Captions(menu[2].Items),
               (std::vector<std::u16string>{u"Cortar &palabras", u"-", u"F&uente..."}));
@@ -136,7 +154,8 @@ TEST(Commands, MenusListTheirItemsInOrder) {
         EXPECT_FALSE(menu[i].Command.has_value());
     EXPECT_EQ(Captions(PopupMenu()),
               (std::vector<std::u16string>{u"Cor&tar", u"&Copiar", u"&Pegar", u"-", u"&Buscar...",
-                                           u"B&uscar siguiente", u"Reempla&zar..."}));
+                                           u"B&uscar siguiente", u"Reempla&zar...", u"-",
+                                           u"&Rehacer", u"&Marco"}));
 }
 
 std::vector<TEnabling> Changes(TEditMenuState state) {

@@ -137,7 +137,9 @@ TEST_F(LineCommandsTest, DeleteLeavesTheLineShortAndUndoBringsItBack) {
     actDeshacerExecute(grid);
     EXPECT_EQ(Text(), u"abcdef\r\nghijkl");
     EXPECT_EQ(grid.Editor().SelText(), u"bcd");
-    actDeshacerExecute(grid); // the one undo record swaps back
+    actDeshacerExecute(grid); // nothing older: a second Deshacer no longer redoes
+    EXPECT_EQ(Text(), u"abcdef\r\nghijkl");
+    actRehacerExecute(grid);
     EXPECT_EQ(Text(), u"aef\r\nghijkl");
 
     Caret(0, 1);

@@ -1,6 +1,10 @@
 #include "editor/PrintLayout.h"
 
+#include "editor/BoxDrawing.h"
+
 #include <gtest/gtest.h>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,20 +27,20 @@ std::vector<TSegment> ShapeAt(unsigned char byte, int position, int top, int spa
     return segments;
 }
 
-TEST(PrintLayout, BoxDrawingSetIsB3ToDaWithoutBb) {
+TEST(PrintLayout, BoxDrawingSetIsB3ToDa) {
     int members = 0;
     for (int byte = 0; byte < 256; ++byte) {
-        const bool expected = byte >= 0xB3 && byte <= 0xDA && byte != 0xBB;
+        const bool expected = byte >= 0xB3 && byte <= 0xDA;
         EXPECT_EQ(IsBoxDrawingByte(static_cast<unsigned char>(byte)), expected) << byte;
         members += expected ? 1 : 0;
     }
-    EXPECT_EQ(members, 39);
+    EXPECT_EQ(members, 40);
 }
 
 TEST(PrintLayout, SplitsALineIntoGlyphAndBoxLayers) {
     const TLineLayers layers = SplitLayers("A\xDA\xBB \xC4z\xD6");
-    EXPECT_EQ(layers.Glyphs, "A \xBB  z ");
-    EXPECT_EQ(layers.Boxes, " \xDA  \xC4 \xD6");
+    EXPECT_EQ(layers.Glyphs, "A    z ");
+    EXPECT_EQ(layers.Boxes, " \xDA\xBB \xC4 \xD6");
     EXPECT_EQ(SplitLayers(""), (TLineLayers{}));
 }
 
@@ -85,18 +89,18 @@ TEST(PrintLayout, EachShapeHasItsSegments) {
     EXPECT_EQ(shape(0xC5), (S{{{32, 125}, {58, 125}}, {{45, 100}, {45, 150}}}));
 }
 
-TEST(PrintLayout, DoubleAndMixedFramesTakeTheirSingleTwinsShape) {
-    const std::vector<std::vector<unsigned char>> twins{{0xC4, 0xCD},
-                                                        {0xB3, 0xBA},
-                                                        {0xDA, 0xC9, 0xD5, 0xD6},
+TEST(PrintLayout, MixedFramesTakeTheirSingleTwinsShape) {
+    const std::vector<std::vector<unsigned char>> twins{{0xC4},
+                                                        {0xB3},
+                                                        {0xDA, 0xD5, 0xD6},
                                                         {0xBF, 0xB7, 0xB8},
-                                                        {0xC0, 0xC8, 0xD3, 0xD4},
-                                                        {0xD9, 0xBC, 0xBD, 0xBE},
-                                                        {0xC3, 0xC6, 0xC7, 0xCC},
-                                                        {0xB4, 0xB5, 0xB6, 0xB9},
-                                                        {0xC2, 0xCB, 0xD1, 0xD2},
-                                                        {0xC1, 0xCA, 0xCF, 0xD0},
-                                                        {0xC5, 0xCE, 0xD7, 0xD8}};
+                                                        {0xC0, 0xD3, 0xD4},
+                                                        {0xD9, 0xBD, 0xBE},
+                                                        {0xC3, 0xC6, 0xC7},
+                                                        {0xB4, 0xB5, 0xB6},
+                                                        {0xC2, 0xD1, 0xD2},
+                                                        {0xC1, 0xCF, 0xD0},
+                                                        {0xC5, 0xD7, 0xD8}};
     int bytes = 0;
     for (const auto& group : twins) {
         const auto single = ShapeAt(group.front(), 3, 10, 24);
@@ -106,20 +110,64 @@ TEST(PrintLayout, DoubleAndMixedFramesTakeTheirSingleTwinsShape) {
             ++bytes;
         }
     }
-    EXPECT_EQ(bytes, 39) << "every byte of the set has a shape";
-    EXPECT_TRUE(ShapeAt(0xBB, 0, 10, 24).empty());
+    EXPECT_EQ(bytes, 29) << "every byte of the set but the double ones has its twin's shape";
     EXPECT_TRUE(ShapeAt(' ', 0, 10, 24).empty());
 }
 
-TEST(PrintLayout, LettersOfTheBoxRangePrintAsLinesButBbAsAGlyph) {
+// Each double-line byte draws two parallel strokes on every side its glyph
+// reaches, a third of the cell apart, at the same places on facing sides so
+// that neighbouring cells join; it draws nothing on the other sides, and
+// nothing crosses the space between its two lines.
+TEST(PrintLayout, DoubleFramesDrawTwoParallelLinesThatJoinTheirNeighbours) {
+    const TBoxCell cell = BoxCell(3, 10, 24); // X 79, C 91, R 103; T 10, M 35, B 60
+    const int dx = 4;                         // a third of the 24 pixels between the lines
+    const int dy = 8;
+    EXPECT_EQ(ShapeAt(0xCD, 3, 10, 24),
+              (std::vector<TSegment>{{{79, 27}, {103, 27}}, {{79, 43}, {103, 43}}}));
+    for (const int code : {0xB9, 0xBA, 0xBB, 0xBC, 0xC8, 0xC9, 0xCA, 0xCB, 0xCC, 0xCD, 0xCE}) {
+        const auto byte = static_cast<unsigned char>(code);
+        std::multiset<int> top, bottom, left, right;
+        for (const TSegment& s : ShapeAt(byte, 3, 10, 24)) {
+            ASSERT_TRUE(s.From.X == s.To.X || s.From.Y == s.To.Y) << int{byte};
+            for (const TPoint& p : {s.From, s.To}) {
+                ASSERT_TRUE(p.X >= cell.X && p.X <= cell.R && p.Y >= cell.T && p.Y <= cell.B);
+                if (p.Y == cell.T)
+                    top.insert(p.X);
+                if (p.Y == cell.B)
+                    bottom.insert(p.X);
+                if (p.X == cell.X)
+                    left.insert(p.Y);
+                if (p.X == cell.R)
+                    right.insert(p.Y);
+            }
+            // No stroke runs through the centre between the two lines.
+            const bool across = s.From.Y == s.To.Y;
+            EXPECT_FALSE(across ? s.From.Y == cell.M : s.From.X == cell.C) << int{byte};
+        }
+        const std::optional<char16_t> glyph = static_cast<char16_t>(code);
+        const auto expect = [&](const std::multiset<int>& ends, TDirection side, int centre,
+                                int offset) {
+            const std::multiset<int> two{centre - offset, centre + offset};
+            EXPECT_EQ(ends, HasStroke(glyph, side) ? two : std::multiset<int>{})
+                << int{byte} << " side " << static_cast<int>(side);
+        };
+        expect(top, TDirection::Up, cell.C, dx);
+        expect(bottom, TDirection::Down, cell.C, dx);
+        expect(left, TDirection::Left, cell.M, dy);
+        expect(right, TDirection::Right, cell.M, dy);
+    }
+}
+
+TEST(PrintLayout, LettersOfTheBoxRangePrintAsLinesAndBbAsADoubleCorner) {
     // Í is 0xD6 in code page 850 (Ö in Windows-1252): a corner, no letter.
     const TPrintLayout corner = Print(u"a\u00D6b");
     EXPECT_EQ(corner.Texts[0].Text, u"a b");
     EXPECT_EQ(corner.Segments, ShapeAt(0xDA, 1, 10, 20));
-    // ╗ is 0xBB (» in Windows-1252): printed by the face, no lines.
-    const TPrintLayout glyph = Print(u"\u00BB");
-    EXPECT_EQ(glyph.Texts[0].Text, u"\u00BB");
-    EXPECT_TRUE(glyph.Segments.empty());
+    // ╗ is 0xBB (» in Windows-1252): a double corner like the other three.
+    const TPrintLayout corner2 = Print(u"\u00BB");
+    EXPECT_EQ(corner2.Texts[0].Text, u" ");
+    EXPECT_EQ(corner2.Segments, ShapeAt(0xBB, 0, 10, 20));
+    EXPECT_EQ(corner2.Segments.size(), 4u);
 }
 
 TEST(PrintLayout, PrintsAtMost255CharactersOfALine) {

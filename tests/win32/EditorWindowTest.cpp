@@ -63,12 +63,26 @@ TEST(EditorWindow, MenuBarShowsEveryCaptionWithItsShortcut) {
               (Items{L"&Abrir\tCtrl+A", L"&Guardar\tCtrl+G", L"G&uardar como...",
                      L"&Imprimir\tCtrl+P", L"&Vista preliminar\tCtrl+F2", L"Configurar &página...",
                      L"C&onfigurar impresora...", L"-", L"&Cerrar"}));
-    EXPECT_EQ(MenuItems(GetSubMenu(bar, 1)),
-              (Items{L"Des&hacer\tCtrl+Z", L"-", L"Cor&tar\tCtrl+X", L"&Copiar\tCtrl+C",
-                     L"&Pegar\tCtrl+V", L"Borr&ar\tCtrl+D", L"-", L"&Insertar línea\tCtrl+I",
-                     L"B&orrar línea\tCtrl+N", L"-", L"&Seleccionar todo\tCtrl+E", L"-",
-                     L"&Buscar...\tCtrl+B", L"B&uscar siguiente\tF3", L"Reempla&zar...\tCtrl+L",
-                     L"-", L"&Dibujar\tF6"}));
+    EXPECT_EQ(MenuItems(GetSubMenu(bar, 1)), (Items{L"Des&hacer\tCtrl+Z",
+                                                    L"&Rehacer\tCtrl+Y",
+                                                    L"-",
+                                                    L"Cor&tar\tCtrl+X",
+                                                    L"&Copiar\tCtrl+C",
+                                                    L"&Pegar\tCtrl+V",
+                                                    L"Borr&ar\tCtrl+D",
+                                                    L"-",
+                                                    L"&Insertar línea\tCtrl+I",
+                                                    L"B&orrar línea\tCtrl+N",
+                                                    L"-",
+                                                    L"&Seleccionar todo\tCtrl+E",
+                                                    L"-",
+                                                    L"&Buscar...\tCtrl+B",
+                                                    L"B&uscar siguiente\tF3",
+                                                    L"Reempla&zar...\tCtrl+L",
+                                                    L"-",
+                                                    L"&Dibujar\tF6",
+                                                    L"Dibujar &doble\tShift+F6",
+                                                    L"&Marco\tCtrl+M"}));
     EXPECT_EQ(MenuItems(GetSubMenu(bar, 2)), (Items{L"Cortar &palabras", L"-", L"F&uente..."}));
     EXPECT_EQ(GetSubMenu(bar, 3), nullptr);
     EXPECT_EQ(GetMenuItemID(bar, 3), CommandMessageId(actAyuda));
@@ -328,7 +342,8 @@ TEST(EditorWindow, PopupMenuOfTheGridListsItsItems) {
                  MAKELPARAM(200, 200));
     EXPECT_EQ(shown,
               (Items{L"Cor&tar\tCtrl+X", L"&Copiar\tCtrl+C", L"&Pegar\tCtrl+V", L"-",
-                     L"&Buscar...\tCtrl+B", L"B&uscar siguiente\tF3", L"Reempla&zar...\tCtrl+L"}));
+                     L"&Buscar...\tCtrl+B", L"B&uscar siguiente\tF3", L"Reempla&zar...\tCtrl+L",
+                     L"-", L"&Rehacer\tCtrl+Y", L"&Marco\tCtrl+M"}));
 }
 
 class THookedForm : public TfrmEditorTYP {
@@ -430,6 +445,36 @@ TEST(EditorWindow, DibujarAndTheLineCommandsRunFromTheirMenuItems) {
     EXPECT_EQ(form.Grid().Editor().Text(), u"");
     command(actDeshacer);
     EXPECT_EQ(form.Grid().Editor().Text(), u"\u00B3  \r\n   \r\n   ");
+}
+
+// The Dibujar button goes round off, single and double lines; the menu items
+// show which, and status panel 0 says it.
+TEST(EditorWindow, TheDibujarButtonCyclesOffSingleAndDoubleLines) {
+    TfrmEditorTYP form;
+    form.SetTypeEdition(kHostedEdition);
+    const HWND toolBar = ToolBarOf(form);
+    const HMENU bar = GetMenu(form.Handle());
+    const auto click = [&] {
+        SendMessageW(form.Handle(), WM_COMMAND, CommandMessageId(actDibujar),
+                     reinterpret_cast<LPARAM>(toolBar));
+    };
+    const auto checked = [&](TCommandId id) {
+        return (GetMenuState(bar, CommandMessageId(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    click();
+    EXPECT_TRUE(checked(actDibujar));
+    EXPECT_FALSE(checked(actDibujarDoble));
+    click();
+    EXPECT_FALSE(checked(actDibujar));
+    EXPECT_TRUE(checked(actDibujarDoble));
+    EXPECT_NE(SendMessageW(toolBar, TB_ISBUTTONCHECKED, CommandMessageId(actDibujar), 0), 0);
+    EXPECT_EQ(StatusText(StatusBarOf(form), 0), L" Modo de Dibujo doble con teclas del cursor ");
+    EXPECT_TRUE(MenuItemGrayed(bar, CommandMessageId(actBorrar)));
+    click();
+    EXPECT_FALSE(DrawingFlag());
+    EXPECT_FALSE(checked(actDibujarDoble));
+    EXPECT_EQ(SendMessageW(toolBar, TB_ISBUTTONCHECKED, CommandMessageId(actDibujar), 0), 0);
+    EXPECT_FALSE(MenuItemGrayed(bar, CommandMessageId(actBorrar)));
 }
 
 } // namespace

@@ -89,15 +89,6 @@ TPrintMetrics MetricsOf(const LOGFONTW& font, int printableHeight) {
     return {letter.cy, space.cx, printableHeight};
 }
 
-// What the face shows: DOS-as-ANSI text itself, or mapped to the DOS glyphs.
-std::u16string Shown(std::u16string_view text) {
-    std::u16string shown(text);
-    if (InstalledEditorFace().MapGlyphs)
-        for (char16_t& c : shown)
-            c = c == u'\u00BB' ? u'\u2557' : c;
-    return shown;
-}
-
 TEST(PrintRender, UsesTheTenPointFaceAndOneGrayPen) {
     const TRecords records = Record(kFrameTop);
     ASSERT_EQ(records.Fonts.size(), 1u);
@@ -132,15 +123,17 @@ TEST(PrintRender, FrameTopDrawsItsSegmentsOnTheMiddleRowAndNoGlyphs) {
     EXPECT_EQ(records.Lines, LayOutPrint(MemoOf(kFrameTop), metrics).Segments);
 }
 
-TEST(PrintRender, BbPrintsAsAGlyphAndIAcuteAsACorner) {
+TEST(PrintRender, BbPrintsAsADoubleCornerAndIAcuteAsACorner) {
     const TRecords records = Record(u"A\u00BB\u00D6");
     ASSERT_EQ(records.Texts.size(), 1u);
-    EXPECT_EQ(records.Texts[0].Text, Shown(u"A\u00BB "));
-    ASSERT_EQ(records.Lines.size(), 2u) << "the corner of cell 2 only";
+    EXPECT_EQ(records.Texts[0].Text, u"A  ");
     const TPrintMetrics metrics = MetricsOf(records.Fonts.at(0), kPrinter.PrintableHeight);
+    ASSERT_EQ(records.Lines.size(), 6u)
+        << "the double corner's four strokes, then the corner's two";
+    EXPECT_EQ(records.Lines, LayOutPrint(MemoOf(u"A\u00BB\u00D6"), metrics).Segments);
     const int centre = 2 * metrics.SpaceWidth + 7 + (metrics.SpaceWidth + 1) / 2;
-    EXPECT_EQ(records.Lines[0].From, (TPoint{centre, 35}));
-    EXPECT_EQ(records.Lines[1], (TSegment{{centre, 36}, {centre, 60}}));
+    EXPECT_EQ(records.Lines[4].From, (TPoint{centre, 35}));
+    EXPECT_EQ(records.Lines[5], (TSegment{{centre, 36}, {centre, 60}}));
 }
 
 TEST(PrintRender, LongLinesPrint255CharactersAndLowLinesAreLost) {

@@ -26,6 +26,8 @@ public:
     // Places the bars across `width` pixels and returns the height they take.
     int Layout(int width);
 
+    // The standard tool bar, whose clicks arrive as commands from it.
+    HWND ToolBar() const { return FStandardBar; }
     void Enable(TCommandId command, bool enabled);
     void Check(TCommandId command, bool checked);
     void Hide(TCommandId command);

@@ -1,3 +1,4 @@
+#include "editor/Blocks.h"
 #include "editor/CommandIds.h"
 #include "editor/DrawingFlag.h"
 #include "editor/DrawingMode.h"
@@ -37,6 +38,12 @@ TfrmEditorTYP::TImpl::THandler TfrmEditorTYP::TImpl::HandlerOf(TCommandId comman
         return &TImpl::actDibujarExecute;
     case actDeshacer:
         return &TImpl::actDeshacerExecute;
+    case actRehacer:
+        return &TImpl::actRehacerExecute;
+    case actDibujarDoble:
+        return &TImpl::actDibujarDobleExecute;
+    case actMarco:
+        return &TImpl::actMarcoExecute;
     case actBorrar:
         return &TImpl::actBorrarExecute;
     case actSeleccionarTodo:
@@ -112,8 +119,30 @@ void TfrmEditorTYP::TImpl::actDibujarExecute() {
     ShowDrawingState();
 }
 
+void TfrmEditorTYP::TImpl::actDibujarDobleExecute() {
+    ApplyEnabling(typ::actDibujarDobleExecute(Grid));
+    ShowDrawingState();
+}
+
+// The tool bar's Dibujar button goes round off, single and double lines.
+void TfrmEditorTYP::TImpl::CycleDrawingMode() {
+    RunGuarded(Form, [this] {
+        ApplyEnabling(typ::CycleDrawingMode(Grid));
+        ShowDrawingState();
+    });
+    CommandDone();
+}
+
 void TfrmEditorTYP::TImpl::actDeshacerExecute() {
     typ::actDeshacerExecute(Grid);
+}
+
+void TfrmEditorTYP::TImpl::actRehacerExecute() {
+    typ::actRehacerExecute(Grid);
+}
+
+void TfrmEditorTYP::TImpl::actMarcoExecute() {
+    typ::actMarcoExecute(Grid);
 }
 
 void TfrmEditorTYP::TImpl::actBorrarExecute() {
@@ -144,7 +173,7 @@ void TfrmEditorTYP::TImpl::actCopiarExecute() {
 
 void TfrmEditorTYP::TImpl::actPegarExecute() {
     const TWin32Clipboard clipboard(Form);
-    typ::actPegarExecute(Grid, clipboard);
+    typ::actPegarExecute(Grid, clipboard, GetKeyState(VK_MENU) < 0);
 }
 
 void TfrmEditorTYP::TImpl::actImportarTypExecute() {
@@ -202,7 +231,7 @@ void TfrmEditorTYP::TImpl::IdleUpdate() {
         ClipboardChanged = false;
     }
     const TEditMenuState state{Grid.TypeEdition(), DrawingFlag(), ClipboardHasText,
-                               Grid.Editor().SelLength()};
+                               SelectedCells(Grid)};
     ApplyEnabling(IdleEditEnabling(state, GetFocus() == View->Handle()));
 }
 
@@ -221,7 +250,7 @@ void TfrmEditorTYP::TImpl::ApplyEnabling(std::span<const TCommandEnabling> chang
 
 void TfrmEditorTYP::TImpl::ApplyEditMenuRule() {
     const TEditMenuState state{Grid.TypeEdition(), DrawingFlag(), TWin32Clipboard::HasText(),
-                               Grid.Editor().SelLength()};
+                               SelectedCells(Grid)};
     ApplyEnabling(EditMenuEnabling(state));
 }
 
@@ -245,7 +274,8 @@ void TfrmEditorTYP::TImpl::LeaveDrawingMode() {
 
 // The check mark of Dibujar in the menu and the tool bar, and status panel 0.
 void TfrmEditorTYP::TImpl::ShowDrawingState() {
-    Menus->Check(actDibujar, Grid.DrawingChecked());
+    Menus->Check(actDibujar, Grid.DrawingChecked() && !DrawingDouble(Grid));
+    Menus->Check(actDibujarDoble, DrawingDouble(Grid));
     Bars->Check(actDibujar, Grid.DrawingChecked());
     Grid.UpdateStatus();
     RefreshStatus();

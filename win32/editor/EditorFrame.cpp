@@ -1,3 +1,4 @@
+#include "editor/CommandIds.h"
 #include "editor/EditorFont.h"
 #include "editor/EditorWindowImpl.h"
 #include "editor/Panel.h"
@@ -160,7 +161,10 @@ LRESULT TfrmEditorTYP::TImpl::Dispatch(UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_COMMAND:
         // Clicks, menu items and accelerators; other control notifications are not commands.
-        if (lParam == 0 || HIWORD(wParam) == BN_CLICKED)
+        if (Bars != nullptr && lParam != 0 && reinterpret_cast<HWND>(lParam) == Bars->ToolBar() &&
+            LOWORD(wParam) == CommandMessageId(TCommandId::actDibujar))
+            CycleDrawingMode();
+        else if (lParam == 0 || HIWORD(wParam) == BN_CLICKED)
             Execute(LOWORD(wParam));
         return 0;
     case WM_NOTIFY:

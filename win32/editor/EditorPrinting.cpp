@@ -12,7 +12,7 @@ void TfrmEditorTYP::TImpl::actConfigPaginaExecute() {
     int width = Grid.AnchoPagina();
     int height = Grid.AltoPagina();
     if (ShowPageSizeDialog(Form, width, height))
-        Grid.SetPageSize(width, height);
+        Grid.ChangePageSize(width, height);
 }
 
 // The printer chosen here stays current for the process.

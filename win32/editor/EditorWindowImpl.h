@@ -50,6 +50,10 @@ struct TfrmEditorTYP::TImpl {
     void actAyudaExecute();
     void actDibujarExecute();
     void actDeshacerExecute();
+    void actRehacerExecute();
+    void actDibujarDobleExecute();
+    void actMarcoExecute();
+    void CycleDrawingMode();
     void actBorrarExecute();
     void actSeleccionarTodoExecute();
     void actInsertarLineaExecute();

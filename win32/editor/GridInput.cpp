@@ -8,6 +8,8 @@ namespace {
 
 constexpr UINT_PTR kDragTimer = 1;
 constexpr UINT kDragInterval = 50;
+// A pause in typing this long ends the run Deshacer takes back as one unit.
+constexpr LONG kTypingPause = 1000;
 
 TShiftState CurrentShift() {
     TShiftState shift = 0;
@@ -43,6 +45,10 @@ void TGridView::KeyDown(int key) {
 }
 
 void TGridView::KeyChar(char16_t character) {
+    const LONG now = GetMessageTime();
+    if (now - FLastCharTime > kTypingPause)
+        FGrid.BreakTypingRun();
+    FLastCharTime = now;
     Guarded([&] { FGrid.KeyPress(character); });
     CaretMoved();
 }
@@ -65,8 +71,28 @@ int TGridView::HitOffset(POINT point) const {
     return OffsetOfCell(FGrid.Editor(), CellAt(place));
 }
 
+// The cell under a point of the client area, on the page.
+TCell TGridView::HitCell(POINT point) const {
+    const TRowCell place{FFirstRow + FloorDiv(point.y, FCell.cy),
+                         FFirstColumn + FloorDiv(point.x, FCell.cx)};
+    return CellAt(place);
+}
+
 void TGridView::MouseDown(POINT point, bool extend) {
     SetFocus(FHandle);
+    FGrid.BreakTypingRun();
+    FBlockDrag = GetKeyState(VK_MENU) < 0;
+    if (FBlockDrag) {
+        FBlockAnchor = HitCell(point);
+        FGrid.SelectBlock({FBlockAnchor.Column, FBlockAnchor.Line},
+                          {FBlockAnchor.Column, FBlockAnchor.Line});
+        FDragging = true;
+        SetCapture(FHandle);
+        CaretMoved();
+        Clicked();
+        return;
+    }
+    FGrid.EndBlock();
     TMemo& memo = FGrid.Editor();
     const int offset = HitOffset(point);
     FDragAnchor = extend ? SelectionAnchor(memo) : offset;
@@ -80,7 +106,12 @@ void TGridView::MouseDown(POINT point, bool extend) {
 // Past the edge of the client area the selection keeps growing and the text
 // scrolls, on every move and on a timer while the mouse rests.
 void TGridView::DragTo(POINT point) {
-    FGrid.Editor().SetSel(FDragAnchor, HitOffset(point));
+    if (FBlockDrag) {
+        const TCell cell = HitCell(point);
+        FGrid.SelectBlock({FBlockAnchor.Column, FBlockAnchor.Line}, {cell.Column, cell.Line});
+    } else {
+        FGrid.Editor().SetSel(FDragAnchor, HitOffset(point));
+    }
     CaretMoved();
     RECT client;
     GetClientRect(FHandle, &client);
@@ -112,6 +143,7 @@ void TGridView::DragEnded() {
 }
 
 void TGridView::DoubleClick(POINT point) {
+    FGrid.EndBlock();
     const TRange word = WordAt(FGrid.Editor(), HitOffset(point));
     FGrid.Editor().SetSel(word.Start, word.End);
     CaretMoved();

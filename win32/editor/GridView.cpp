@@ -1,5 +1,6 @@
 #include "editor/GridView.h"
 
+#include "editor/Blocks.h"
 #include "editor/CellPainting.h"
 #include "editor/EditorFont.h"
 #include "editor/ViewGeometry.h"
@@ -22,6 +23,10 @@ void RegisterGridClass(WNDPROC proc) {
     WNDCLASSEXW windowClass = WindowClass(kClassName, proc, IDC_IBEAM);
     windowClass.style = CS_DBLCLKS;
     RegisterOnce(windowClass);
+}
+
+bool IsArrowKey(int key) {
+    return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
 }
 
 int TrackPosition(HWND window, int bar) {
@@ -96,6 +101,17 @@ LRESULT TGridView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_KEYDOWN:
         KeyDown(static_cast<int>(wParam));
+        return 0;
+    case WM_SYSKEYDOWN:
+        // Alt with the arrows selects and moves blocks; other Alt keys are the menu's.
+        if (!IsArrowKey(static_cast<int>(wParam)))
+            return DefWindowProcW(FHandle, message, wParam, lParam);
+        KeyDown(static_cast<int>(wParam));
+        return 0;
+    case WM_SYSKEYUP:
+        if (!IsArrowKey(static_cast<int>(wParam)))
+            return DefWindowProcW(FHandle, message, wParam, lParam);
+        KeyUp(static_cast<int>(wParam));
         return 0;
     case WM_CHAR:
         KeyChar(static_cast<char16_t>(wParam));
@@ -192,7 +208,7 @@ TShownRow TGridView::ShownRow(int row) const {
     const TMemo& memo = FGrid.Editor();
     const TCell start = FWordWrap ? FWrap.CellOf({row, 0}) : TCell{row, FFirstColumn};
     const int count = FWordWrap ? FWrap.Width() : VisibleColumns() + 1;
-    return ShownRowOf(memo.Line(start.Line), start.Column, count, SelectedColumns(memo, start.Line),
+    return ShownRowOf(memo.Line(start.Line), start.Column, count, ShownSelection(FGrid, start.Line),
                       FFace.MapGlyphs);
 }
 

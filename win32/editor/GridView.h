@@ -101,6 +101,7 @@ private:
     void Guarded(const std::function<void()>& action);
 
     int HitOffset(POINT point) const;
+    TCell HitCell(POINT point) const;
     void MouseDown(POINT point, bool extend);
     void DragTo(POINT point);
     void DragTick();
@@ -136,6 +137,11 @@ private:
     int FWheelDelta = 0;
     int FDragAnchor = 0;
     bool FDragging = false;
+    // An Alt drag selects a block from the cell it started on.
+    bool FBlockDrag = false;
+    TCell FBlockAnchor;
+    // When the last character was typed: a pause ends the typing run.
+    LONG FLastCharTime = 0;
     std::bitset<256> FKeysDown;
 };
 

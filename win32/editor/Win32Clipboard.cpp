@@ -73,17 +73,43 @@ std::optional<std::u16string> TWin32Clipboard::Text() const {
     return BlockText(block);
 }
 
+namespace {
+
+void PutText(std::u16string_view text, UINT format) {
+    const HGLOBAL block = NewBlock(text);
+    if (block == nullptr || SetClipboardData(format, block) == nullptr) {
+        if (block != nullptr)
+            GlobalFree(block);
+        throw std::runtime_error("No se puede copiar al portapapeles.");
+    }
+}
+
+} // namespace
+
 void TWin32Clipboard::SetText(std::u16string_view text) {
     TOpenClipboard clipboard(FOwner);
     if (!clipboard.IsOpen())
         throw std::runtime_error("No se puede abrir el portapapeles.");
     EmptyClipboard();
-    const HGLOBAL block = NewBlock(text);
-    if (block == nullptr || SetClipboardData(CF_UNICODETEXT, block) == nullptr) {
-        if (block != nullptr)
-            GlobalFree(block);
-        throw std::runtime_error("No se puede copiar al portapapeles.");
-    }
+    PutText(text, CF_UNICODETEXT);
+}
+
+UINT TWin32Clipboard::RectangularFormat() {
+    static const UINT format = RegisterClipboardFormatW(L"Vn_EditorTyp.BloqueRectangular");
+    return format;
+}
+
+void TWin32Clipboard::SetRectangularText(std::u16string_view text) {
+    TOpenClipboard clipboard(FOwner);
+    if (!clipboard.IsOpen())
+        throw std::runtime_error("No se puede abrir el portapapeles.");
+    EmptyClipboard();
+    PutText(text, CF_UNICODETEXT);
+    PutText(u"", RectangularFormat());
+}
+
+bool TWin32Clipboard::HoldsRectangularText() const {
+    return RectangularFormat() != 0 && IsClipboardFormatAvailable(RectangularFormat());
 }
 
 } // namespace typ::win

@@ -15,6 +15,11 @@ public:
 
     std::optional<std::u16string> Text() const override;
     void SetText(std::u16string_view text) override;
+    // The text, and beside it an empty item of the editor's own format that
+    // marks it as a block's rows.
+    void SetRectangularText(std::u16string_view text) override;
+    bool HoldsRectangularText() const override;
+    static UINT RectangularFormat();
 
     // Whether the clipboard holds text in any of the platform's text formats.
     static bool HasText();
