@@ -177,7 +177,18 @@ struct TSeen {
     std::wstring ZoomAfterButton;
     std::wstring ZoomAfterWheel;
     int GrayRun = 0;
+    bool BarsScrollAtFitPage = true;
+    bool ScrollsDownAfterWheel = false;
 };
+
+// Whether the bar lets the view scroll: a range longer than its page.
+bool Scrolls(HWND window, int bar) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    GetScrollInfo(window, bar, &info);
+    return info.nMax - info.nMin + 1 > static_cast<int>(info.nPage) && info.nPage > 0;
+}
 
 HWND WaitForPreview(const wchar_t* caption) {
     for (int i = 0; i < 250; ++i) {
@@ -213,10 +224,12 @@ void Person(HWND owner, TSeen& seen, bool print) {
         }
         std::this_thread::sleep_for(50ms);
     }
+    seen.BarsScrollAtFitPage = Scrolls(sheet, SB_HORZ) || Scrolls(sheet, SB_VERT);
     SendMessageW(ChildOfClass(preview, L"Button", L"100 %"), BM_CLICK, 0, 0);
     seen.ZoomAfterButton = StatusText(status, 2);
     SendMessageW(sheet, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), 0);
     seen.ZoomAfterWheel = StatusText(status, 2);
+    seen.ScrollsDownAfterWheel = Scrolls(sheet, SB_VERT);
     if (print)
         SendMessageW(ChildOfClass(preview, L"Button", L"&Imprimir"), BM_CLICK, 0, 0);
     else
@@ -250,6 +263,8 @@ TEST_F(PrintPreviewTest, ShowsTheFramesOnTheSheetZoomsAndEnds) {
         EXPECT_EQ(seen.Status[3], cut);
         EXPECT_EQ(seen.ZoomAfterButton, L"100 %");
         EXPECT_EQ(seen.ZoomAfterWheel, L"150 %");
+        EXPECT_FALSE(seen.BarsScrollAtFitPage) << "the whole sheet is in sight";
+        EXPECT_TRUE(seen.ScrollsDownAfterWheel) << "a sheet taller than the view scrolls";
         EXPECT_GT(seen.GrayRun, kFrameRun) << "the frame's top line, drawn gray across the sheet";
     }
     DestroyWindow(owner);

@@ -29,13 +29,27 @@ bool CtrlDown() {
     return GetKeyState(VK_CONTROL) < 0;
 }
 
-void SetBar(HWND window, int bar, const TScrollAxis& axis) {
+// What the bar shows for the axis: its range's end, page and position; a
+// sheet that fits leaves it disabled, whatever its size.
+TScrollAxis BarOf(const TScrollAxis& axis) {
+    if (axis.Content <= axis.Page)
+        return {0, 0, axis.Position};
+    return {axis.Content - 1, axis.Page, axis.Position};
+}
+
+// Sets the bar only when what it shows changes: under Wine drawing one bar
+// costs about as much as repainting the whole page.
+void SetBar(HWND window, int bar, const TScrollAxis& axis, TScrollAxis& shown) {
+    const TScrollAxis wanted = BarOf(axis);
+    if (wanted == shown)
+        return;
+    shown = wanted;
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-    info.nMax = axis.Content > axis.Page ? axis.Content - 1 : 0;
-    info.nPage = axis.Content > axis.Page ? static_cast<UINT>(axis.Page) : 0;
-    info.nPos = axis.Position;
+    info.nMax = wanted.Content;
+    info.nPage = static_cast<UINT>(wanted.Page);
+    info.nPos = wanted.Position;
     SetScrollInfo(window, bar, &info, TRUE);
 }
 
@@ -108,8 +122,8 @@ void TPreviewSheetView::Relayout() {
 }
 
 void TPreviewSheetView::ShowScrollBars() {
-    SetBar(FHandle, SB_HORZ, FX);
-    SetBar(FHandle, SB_VERT, FY);
+    SetBar(FHandle, SB_HORZ, FX, FShownX);
+    SetBar(FHandle, SB_VERT, FY, FShownY);
 }
 
 void TPreviewSheetView::ScrollTo(int x, int y) {

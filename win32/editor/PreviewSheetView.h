@@ -49,6 +49,9 @@ private:
     TExtent FScaled;
     TScrollAxis FX;
     TScrollAxis FY;
+    // What the scroll bars show; nothing yet at first.
+    TScrollAxis FShownX{-1, -1, -1};
+    TScrollAxis FShownY{-1, -1, -1};
     bool FInLayout = false;
     HWND FHandle = nullptr;
 };
