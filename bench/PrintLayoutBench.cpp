@@ -1,5 +1,6 @@
 // Laying out a page of 250 x 500 frame characters, as printing and its
 // preview do once: on an A4 sheet (what fits of it) and on an endless one.
+#include "FramePage.h"
 #include "editor/PrintLayout.h"
 
 #include <benchmark/benchmark.h>
@@ -8,17 +9,8 @@
 
 namespace {
 
-typ::TMemo FramePage() {
-    std::u16string text;
-    for (int line = 0; line < 500; ++line)
-        text += (line ? u"\r\n" : u"") + std::u16string(250, u'\u00C5'); // ┼
-    typ::TMemo memo;
-    memo.SetText(text);
-    return memo;
-}
-
 void LayOut(benchmark::State& state, const typ::TPrintMetrics& metrics) {
-    const typ::TMemo memo = FramePage();
+    const typ::TMemo memo = typ::bench::FramePage();
     for (auto _ : state)
         benchmark::DoNotOptimize(typ::LayOutPrint(memo, metrics));
 }

@@ -1,26 +1,21 @@
 // editor_creation_time: how long creating the editor window takes, and how
 // much of it the tool bar's pictures take, the first time (when their image
 // modules load) and later. A figure for the log of the test run, not a test.
+#include "Figures.h"
 #include "editor/EditorWindow.h"
 #include "editor/ToolBarPictures.h"
 
 #include <windows.h>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-using TClock = std::chrono::steady_clock;
-constexpr int kRuns = 25;
+using typ::bench::Milliseconds;
+using typ::bench::Summarise;
 
-template <typename TAction> double Milliseconds(TAction action) {
-    const auto start = TClock::now();
-    action();
-    return std::chrono::duration<double, std::milli>(TClock::now() - start).count();
-}
+constexpr int kRuns = 25;
 
 void NewWindow() {
     typ::win::TfrmEditorTYP form;
@@ -29,11 +24,6 @@ void NewWindow() {
 
 void NewPictures() {
     typ::win::ToolBarPictures();
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 } // namespace
@@ -50,8 +40,8 @@ int main(int argc, char** argv) {
         pictureTimes.push_back(Milliseconds(NewPictures));
         windowTimes.push_back(Milliseconds(NewWindow));
     }
-    const double pictures = Median(pictureTimes);
-    const double window = Median(windowTimes);
+    const double pictures = Summarise(pictureTimes).Median;
+    const double window = Summarise(windowTimes).Median;
     std::printf("first %s: %.2f ms (the image modules load)\n",
                 picturesFirst ? "tool-bar pictures" : "editor window", first);
     std::printf("tool-bar pictures: %.2f ms\n", pictures);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <vector>
 
 namespace typ::bench {
@@ -18,5 +19,13 @@ struct TFigures {
 
 // Median and 90th percentile (nearest rank); zeros without samples.
 TFigures Summarise(std::vector<double> samples);
+
+// How long the action takes, in milliseconds of the steady clock.
+template <typename TAction> double Milliseconds(TAction action) {
+    const auto start = std::chrono::steady_clock::now();
+    action();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
 
 } // namespace typ::bench

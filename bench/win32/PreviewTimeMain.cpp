@@ -2,40 +2,22 @@
 // characters costs (laying it out for the sheet, then the first paint), and
 // what one zoom step's repaint costs, at each zoom. Without a printer: an A4
 // sheet. A figure for the log of the test run, not a test.
+#include "Figures.h"
+#include "FramePage.h"
 #include "editor/PreviewSheetView.h"
 #include "editor/PreviewTarget.h"
 
 #include <windows.h>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
 namespace {
 
-using TClock = std::chrono::steady_clock;
+using typ::bench::Milliseconds;
+using typ::bench::Summarise;
+
 constexpr int kRuns = 15;
-
-template <typename TAction> double Milliseconds(TAction action) {
-    const auto start = TClock::now();
-    action();
-    return std::chrono::duration<double, std::milli>(TClock::now() - start).count();
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-typ::TMemo FramePage() {
-    std::u16string text;
-    for (int line = 0; line < 500; ++line)
-        text += (line ? u"\r\n" : u"") + std::u16string(250, u'\u00C5'); // ┼
-    typ::TMemo memo;
-    memo.SetText(text);
-    return memo;
-}
 
 void Repaint(HWND window) {
     InvalidateRect(window, nullptr, FALSE);
@@ -47,7 +29,7 @@ void Repaint(HWND window) {
 
 int main() {
     using namespace typ;
-    const TMemo memo = FramePage();
+    const TMemo memo = bench::FramePage();
     const HWND frame = CreateWindowExW(0, L"STATIC", L"preview_time", WS_POPUP | WS_VISIBLE, 0, 0,
                                        1280, 960, nullptr, nullptr, nullptr, nullptr);
     std::vector<double> layouts;
@@ -62,9 +44,9 @@ int main() {
         }));
     }
     std::printf("layout of 250 x 500 frame characters for the sheet: %.2f ms (%zu segments)\n",
-                Median(layouts), target.Layout.Segments.size());
+                Summarise(layouts).Median, target.Layout.Segments.size());
     std::printf("opening, layout excluded (window and first paint, fit page): %.2f ms\n",
-                Median(openings));
+                Summarise(openings).Median);
     win::TPreviewSheetView view(frame, target, nullptr);
     MoveWindow(view.Handle(), 0, 0, 1280, 960, FALSE);
     const TZoom zooms[] = {{TZoomMode::FitPage},
@@ -86,7 +68,7 @@ int main() {
         for (int run = 0; run < kRuns; ++run)
             repaints.push_back(Milliseconds([&] { Repaint(view.Handle()); }));
         std::printf("zoom step to %d %%: %.2f ms; repaint there: %.2f ms (medians of %d)\n",
-                    view.Percent(), Median(steps), Median(repaints), kRuns);
+                    view.Percent(), Summarise(steps).Median, Summarise(repaints).Median, kRuns);
     }
     DestroyWindow(frame);
     return 0;
