@@ -290,6 +290,17 @@ void TUndoHistory::MarkModified() {
         FCleanSerial = kNoSerial;
 }
 
+// The step covers the unit's span in today's text. A text too short to hold it
+// was changed behind the history's back, which then starts afresh.
+bool TUndoHistory::PlaceSpan(const TUnit& unit, int textLength, TUndoStep& step) {
+    step.Start = unit.Lo;
+    step.Length = textLength - unit.Tail - unit.Lo;
+    if (step.Length >= 0)
+        return true;
+    Clear();
+    return false;
+}
+
 // The pieces are taken back last first over the span they touched; the text
 // the control's own undo would have selected (what the undoable replacements
 // removed) is selected again, or else the selection the action started from.
@@ -299,12 +310,8 @@ std::optional<TUndoStep> TUndoHistory::Undo(const TTextReader& read, int textLen
     const TUnit& unit = FUnits[FDone - 1];
     TUndoStep step{0, 0, u"", unit.Before, unit.PageBefore};
     if (!unit.Empty) {
-        step.Start = unit.Lo;
-        step.Length = textLength - unit.Tail - unit.Lo;
-        if (step.Length < 0) {
-            Clear();
+        if (!PlaceSpan(unit, textLength, step))
             return std::nullopt;
-        }
         TRestored restored = Restore(Decode(unit.Pieces), unit.Lo, read(step.Start, step.Length));
         step.Text = std::move(restored.Text);
         if (restored.Selected)
@@ -321,12 +328,8 @@ std::optional<TUndoStep> TUndoHistory::Redo(const TTextReader& read, int textLen
     const TUnit& unit = FUnits[FDone];
     TUndoStep step{0, 0, u"", unit.After, unit.PageAfter};
     if (!unit.Empty) {
-        step.Start = unit.Lo;
-        step.Length = textLength - unit.Tail - unit.Lo;
-        if (step.Length < 0) {
-            Clear();
+        if (!PlaceSpan(unit, textLength, step))
             return std::nullopt;
-        }
         TGapText span(read(step.Start, step.Length));
         for (const TPiece& piece : Decode(unit.Pieces))
             span.Replace(piece.Start - unit.Lo, Size(piece.Removed), piece.Inserted);

@@ -104,6 +104,7 @@ private:
     static void Append(TUnit& unit, int textLength, int start, std::u16string_view removed,
                        std::u16string_view inserted, bool canUndo);
     static void Compact(TUnit& unit, const TTextReader& read, int textLength);
+    bool PlaceSpan(const TUnit& unit, int textLength, TUndoStep& step);
 
     std::deque<TUnit> FUnits;
     std::size_t FDone = 0; // units [0, FDone) are undoable, the rest redoable
