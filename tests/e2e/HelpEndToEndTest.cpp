@@ -141,6 +141,7 @@ protected:
                                    {L"--caption", L"Ayuda", L"--help-file", helpFile,
                                     L"--help-context", L"1234", L"--help-context-var", L"77", path},
                                    request, drive);
+        EXPECT_TRUE(run.Started) << "typhost did not start";
         EXPECT_TRUE(drive.Closed) << drive.Problem;
         EXPECT_EQ(run.ExitCode, 0u) << run.Err;
         EXPECT_EQ(Utf16(run.Out), L"Sin cambios: " + path + L"\n");

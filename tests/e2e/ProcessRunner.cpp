@@ -95,8 +95,13 @@ TProcessResult RunProcess(const std::wstring& program, const std::vector<std::ws
     startup.hStdError = err.Write;
     PROCESS_INFORMATION process{};
     std::wstring line = CommandLine(program, args);
-    result.Started = CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0,
-                                    nullptr, nullptr, &startup, &process);
+    // A Wine session that is ending can refuse a new process for a moment.
+    for (int attempt = 0; attempt < 3 && !result.Started; ++attempt) {
+        if (attempt > 0)
+            Sleep(500);
+        result.Started = CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0,
+                                        nullptr, nullptr, &startup, &process);
+    }
     CloseHandle(out.Write);
     CloseHandle(err.Write);
     if (result.Started) {
