@@ -8,6 +8,7 @@
 #include "editor/CurrentPrinter.h"
 #include "editor/PreviewStatus.h"
 #include "editor/PreviewTarget.h"
+#include "editor/ScrollBarGeometry.h"
 #include "platform/WideText.h"
 
 #include <chrono>
@@ -179,15 +180,59 @@ struct TSeen {
     int GrayRun = 0;
     bool BarsScrollAtFitPage = true;
     bool ScrollsDownAfterWheel = false;
+    int TopBeforeArrow = 0;
+    int TopAfterArrow = 0;
+    int TopAfterDrag = 0;
+    int TopDraggedTo = -1;
 };
 
-// Whether the bar lets the view scroll: a range longer than its page.
-bool Scrolls(HWND window, int bar) {
+// The sheet's scroll bar at its right edge or at its bottom edge.
+HWND BarOf(HWND sheet, bool vertical) {
+    RECT client{};
+    GetClientRect(sheet, &client);
+    const POINT inside = vertical ? POINT{client.right - 2, client.bottom / 2}
+                                  : POINT{client.right / 2, client.bottom - 2};
+    return ChildWindowFromPointEx(sheet, inside, CWP_SKIPINVISIBLE);
+}
+
+// What the bar shows, as a scroll bar control tells it.
+TScrollAxis AxisOf(HWND bar) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
-    info.fMask = SIF_RANGE | SIF_PAGE;
-    GetScrollInfo(window, bar, &info);
-    return info.nMax - info.nMin + 1 > static_cast<int>(info.nPage) && info.nPage > 0;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    SendMessageW(bar, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return {info.nMax - info.nMin + 1, static_cast<int>(info.nPage), info.nPos};
+}
+
+bool Scrolls(HWND bar) {
+    return BarScrolls(AxisOf(bar));
+}
+
+TBarExtent VerticalExtent(HWND bar) {
+    RECT client{};
+    GetClientRect(bar, &client);
+    return {static_cast<int>(client.bottom), GetSystemMetrics(SM_CYVSCROLL)};
+}
+
+void Click(HWND window, UINT down, UINT up, int x, int y, int movedY = 0) {
+    SendMessageW(window, down, MK_LBUTTON, MAKELPARAM(x, y));
+    if (movedY != 0)
+        SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + movedY));
+    SendMessageW(window, up, 0, MAKELPARAM(x, y + movedY));
+}
+
+// The down arrow scrolls one step; the thumb dragged 40 pixels down scrolls
+// to where the bar's geometry puts a thumb there.
+void ScrollWithTheBar(HWND bar, TSeen& seen) {
+    const TBarExtent extent = VerticalExtent(bar);
+    seen.TopBeforeArrow = AxisOf(bar).Position;
+    Click(bar, WM_LBUTTONDOWN, WM_LBUTTONUP, 3, extent.Length - 3);
+    const TScrollAxis axis = AxisOf(bar);
+    seen.TopAfterArrow = axis.Position;
+    const TSpan thumb = ThumbSpan(axis, extent);
+    seen.TopDraggedTo = PositionAtThumb(axis, extent, thumb.Start + 40);
+    Click(bar, WM_LBUTTONDOWN, WM_LBUTTONUP, 3, thumb.Start + thumb.Size / 2, 40);
+    seen.TopAfterDrag = AxisOf(bar).Position;
 }
 
 HWND WaitForPreview(const wchar_t* caption) {
@@ -224,12 +269,13 @@ void Person(HWND owner, TSeen& seen, bool print) {
         }
         std::this_thread::sleep_for(50ms);
     }
-    seen.BarsScrollAtFitPage = Scrolls(sheet, SB_HORZ) || Scrolls(sheet, SB_VERT);
+    seen.BarsScrollAtFitPage = Scrolls(BarOf(sheet, false)) || Scrolls(BarOf(sheet, true));
     SendMessageW(ChildOfClass(preview, L"Button", L"100 %"), BM_CLICK, 0, 0);
     seen.ZoomAfterButton = StatusText(status, 2);
     SendMessageW(sheet, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), 0);
     seen.ZoomAfterWheel = StatusText(status, 2);
-    seen.ScrollsDownAfterWheel = Scrolls(sheet, SB_VERT);
+    seen.ScrollsDownAfterWheel = Scrolls(BarOf(sheet, true));
+    ScrollWithTheBar(BarOf(sheet, true), seen);
     if (print)
         SendMessageW(ChildOfClass(preview, L"Button", L"&Imprimir"), BM_CLICK, 0, 0);
     else
@@ -265,6 +311,9 @@ TEST_F(PrintPreviewTest, ShowsTheFramesOnTheSheetZoomsAndEnds) {
         EXPECT_EQ(seen.ZoomAfterWheel, L"150 %");
         EXPECT_FALSE(seen.BarsScrollAtFitPage) << "the whole sheet is in sight";
         EXPECT_TRUE(seen.ScrollsDownAfterWheel) << "a sheet taller than the view scrolls";
+        EXPECT_GT(seen.TopAfterArrow, seen.TopBeforeArrow) << "the down arrow scrolls down";
+        EXPECT_GT(seen.TopDraggedTo, seen.TopAfterArrow);
+        EXPECT_EQ(seen.TopAfterDrag, seen.TopDraggedTo) << "the view follows the thumb";
         EXPECT_GT(seen.GrayRun, kFrameRun) << "the frame's top line, drawn gray across the sheet";
     }
     DestroyWindow(owner);

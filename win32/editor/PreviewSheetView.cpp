@@ -29,38 +29,6 @@ bool CtrlDown() {
     return GetKeyState(VK_CONTROL) < 0;
 }
 
-// What the bar shows for the axis: its range's end, page and position; a
-// sheet that fits leaves it disabled, whatever its size.
-TScrollAxis BarOf(const TScrollAxis& axis) {
-    if (axis.Content <= axis.Page)
-        return {0, 0, axis.Position};
-    return {axis.Content - 1, axis.Page, axis.Position};
-}
-
-// Sets the bar only when what it shows changes: under Wine drawing one bar
-// costs about as much as repainting the whole page.
-void SetBar(HWND window, int bar, const TScrollAxis& axis, TScrollAxis& shown) {
-    const TScrollAxis wanted = BarOf(axis);
-    if (wanted == shown)
-        return;
-    shown = wanted;
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-    info.nMax = wanted.Content;
-    info.nPage = static_cast<UINT>(wanted.Page);
-    info.nPos = wanted.Position;
-    SetScrollInfo(window, bar, &info, TRUE);
-}
-
-int TrackPosition(HWND window, int bar) {
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_TRACKPOS;
-    GetScrollInfo(window, bar, &info);
-    return info.nTrackPos;
-}
-
 } // namespace
 
 TPreviewSheetView::TPreviewSheetView(HWND parent, const TPreviewTarget& target,
@@ -69,8 +37,10 @@ TPreviewSheetView::TPreviewSheetView(HWND parent, const TPreviewTarget& target,
     RegisterOnce(WindowClass(kClassName, WindowProc<TPreviewSheetView, &TPreviewSheetView::FHandle>,
                              IDC_ARROW));
     CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"",
-                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, 0, 0, 0, 0,
-                    parent, nullptr, GetModuleHandleW(nullptr), this);
+                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
+                    nullptr, GetModuleHandleW(nullptr), this);
+    FHorizontal = std::make_unique<TSheetScrollBar>(FHandle, false);
+    FVertical = std::make_unique<TSheetScrollBar>(FHandle, true);
     const HDC screen = GetDC(FHandle);
     FScreenDpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(FHandle, screen);
@@ -78,6 +48,8 @@ TPreviewSheetView::TPreviewSheetView(HWND parent, const TPreviewTarget& target,
 }
 
 TPreviewSheetView::~TPreviewSheetView() {
+    FHorizontal.reset();
+    FVertical.reset();
     if (FHandle != nullptr)
         DestroyWindow(FHandle);
 }
@@ -95,17 +67,32 @@ void TPreviewSheetView::ZoomOut() {
     SetZoom({TZoomMode::Percent, ZoomedOut(FPercent)});
 }
 
+RECT TPreviewSheetView::SheetArea() const {
+    RECT client{};
+    GetClientRect(FHandle, &client);
+    client.right = std::max(0L, client.right - TSheetScrollBar::Thickness(true));
+    client.bottom = std::max(0L, client.bottom - TSheetScrollBar::Thickness(false));
+    return client;
+}
+
+void TPreviewSheetView::PlaceBars() {
+    const RECT area = SheetArea();
+    MoveWindow(FVertical->Handle(), area.right, 0, TSheetScrollBar::Thickness(true), area.bottom,
+               TRUE);
+    MoveWindow(FHorizontal->Handle(), 0, area.bottom, area.right, TSheetScrollBar::Thickness(false),
+               TRUE);
+}
+
 // The percent, the sheet's size and both axes follow the zoom and the view's
 // size. The scroll bars stay, disabled where the sheet fits: showing and
 // hiding them would cost every zoom step a new layout of the window. The pixel
 // in the middle of the view stays there when the zoom changes.
 void TPreviewSheetView::Relayout() {
-    if (FInLayout)
+    if (FInLayout || FVertical == nullptr)
         return;
     FInLayout = true;
-    RECT client{};
-    GetClientRect(FHandle, &client);
-    const TExtent page{static_cast<int>(client.right), static_cast<int>(client.bottom)};
+    const RECT area = SheetArea();
+    const TExtent page{static_cast<int>(area.right), static_cast<int>(area.bottom)};
     const int percent = EffectivePercent(FZoom, FTarget.Sheet, FScreenDpi, page);
     FScaled = ScaledSheet(FTarget.Sheet, FScreenDpi, percent);
     const TExtent content{FScaled.Width + 2 * kSheetMargin, FScaled.Height + 2 * kSheetMargin};
@@ -122,8 +109,8 @@ void TPreviewSheetView::Relayout() {
 }
 
 void TPreviewSheetView::ShowScrollBars() {
-    SetBar(FHandle, SB_HORZ, FX, FShownX);
-    SetBar(FHandle, SB_VERT, FY, FShownY);
+    FHorizontal->SetAxis(FX);
+    FVertical->SetAxis(FY);
 }
 
 void TPreviewSheetView::ScrollTo(int x, int y) {
@@ -155,7 +142,7 @@ void TPreviewSheetView::OnScroll(int bar, WORD request) {
         break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION:
-        position = TrackPosition(FHandle, bar);
+        position = (bar == SB_HORZ ? FHorizontal : FVertical)->TrackPosition();
         break;
     case SB_TOP:
         position = 0;
@@ -242,6 +229,7 @@ RECT TPreviewSheetView::SheetBounds() const {
 }
 
 // Drawn off screen and copied in one go, so that a repaint never flickers.
+// The corner between the scroll bars is the bars' face.
 void TPreviewSheetView::Paint(HDC dc, const RECT& client) const {
     const TOwnedDc memory(CreateCompatibleDC(dc));
     const TOwnedBitmap bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
@@ -253,6 +241,9 @@ void TPreviewSheetView::Paint(HDC dc, const RECT& client) const {
     Fill(memory.Get(), shadow, kShadow);
     Fill(memory.Get(), sheet, RGB(255, 255, 255));
     PaintPage(memory.Get(), sheet);
+    const RECT area = SheetArea();
+    const RECT corner{area.right, area.bottom, client.right, client.bottom};
+    FillRect(memory.Get(), &corner, GetSysColorBrush(COLOR_BTNFACE));
     BitBlt(dc, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
     SelectObject(memory.Get(), old);
 }
@@ -303,6 +294,9 @@ LRESULT TPreviewSheetView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_ERASEBKGND:
         return 1;
     case WM_SIZE:
+        // The bars come after the view's own window.
+        if (FVertical != nullptr)
+            PlaceBars();
         Relayout();
         return 0;
     case WM_HSCROLL:

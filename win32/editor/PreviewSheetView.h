@@ -2,16 +2,19 @@
 
 #include "editor/PreviewTarget.h"
 #include "editor/PreviewZoom.h"
+#include "editor/SheetScrollBar.h"
 
 #include <windows.h>
 #include <functional>
+#include <memory>
 
 namespace typ::win {
 
 // The preview's sheet: white on gray with a shadow, the printable area's
 // edges dotted, the page drawn by the print renderer from the layout laid out
-// once, scaled to the zoom at paint time. It scrolls with its scroll bars,
-// the wheel and the cursor keys; Ctrl with the wheel, plus or minus zooms.
+// once, scaled to the zoom at paint time. It scrolls with its scroll bars
+// (at its right and bottom edges, disabled where the sheet fits), the wheel
+// and the cursor keys; Ctrl with the wheel, plus or minus zooms.
 class TPreviewSheetView {
 public:
     // `zoomed` runs whenever the shown percent changes.
@@ -32,6 +35,9 @@ public:
     RECT SheetBounds() const;
 
 private:
+    // The client area less the scroll bars and their corner.
+    RECT SheetArea() const;
+    void PlaceBars();
     void Relayout();
     void ShowScrollBars();
     void ScrollTo(int x, int y);
@@ -49,11 +55,10 @@ private:
     TExtent FScaled;
     TScrollAxis FX;
     TScrollAxis FY;
-    // What the scroll bars show; nothing yet at first.
-    TScrollAxis FShownX{-1, -1, -1};
-    TScrollAxis FShownY{-1, -1, -1};
     bool FInLayout = false;
     HWND FHandle = nullptr;
+    std::unique_ptr<TSheetScrollBar> FHorizontal;
+    std::unique_ptr<TSheetScrollBar> FVertical;
 };
 
 } // namespace typ::win
