@@ -5,14 +5,12 @@
 // the log of the test run, not a test.
 #include "Figures.h"
 #include "FramePage.h"
+#include "PreviewWindowTime.h"
 #include "editor/PreviewSheetView.h"
 #include "editor/PreviewTarget.h"
-#include "editor/PrintPreview.h"
 
 #include <windows.h>
-#include <chrono>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -30,51 +28,6 @@ void Repaint(HWND window) {
     GdiFlush();
 }
 
-// The whole preview window, timed from outside its code: every window it
-// creates is subclassed, so that the end of each one's paint is seen; a timer,
-// whose message comes only once no paint is due, then closes the preview.
-struct TOpeningWatch {
-    std::chrono::steady_clock::time_point LastPaintEnd;
-    std::map<HWND, WNDPROC> Procs;
-    HHOOK Hook = nullptr;
-};
-
-TOpeningWatch* Watch = nullptr;
-
-LRESULT CALLBACK WatchedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC original = Watch->Procs[window];
-    const LRESULT result = CallWindowProcW(original, window, message, wParam, lParam);
-    if (message == WM_PAINT)
-        Watch->LastPaintEnd = std::chrono::steady_clock::now();
-    return result;
-}
-
-LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND) {
-        const HWND window = reinterpret_cast<HWND>(wParam);
-        Watch->Procs[window] = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchedProc)));
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-void CALLBACK ClosePreview(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    PostMessageW(FindWindowW(typ::win::kPreviewWindowClass, nullptr), WM_CLOSE, 0, 0);
-}
-
-double WholeWindowOpening(HWND owner, const typ::TMemo& memo) {
-    TOpeningWatch watch;
-    Watch = &watch;
-    watch.Hook = SetWindowsHookExW(WH_CBT, &WatchCreation, nullptr, GetCurrentThreadId());
-    SetTimer(nullptr, 0, 300, &ClosePreview);
-    const auto start = std::chrono::steady_clock::now();
-    typ::win::ShowPrintPreview(owner, u"preview_time", memo);
-    UnhookWindowsHookEx(watch.Hook);
-    Watch = nullptr;
-    return std::chrono::duration<double, std::milli>(watch.LastPaintEnd - start).count();
-}
-
 } // namespace
 
 int main() {
@@ -87,22 +40,28 @@ int main() {
     win::TPreviewTarget target;
     for (int run = 0; run < kRuns; ++run) {
         layouts.push_back(Milliseconds([&] { target = win::PreviewTargetFor(memo); }));
+        // Closing is not opening: the view goes after the clock stops.
+        std::unique_ptr<win::TPreviewSheetView> opened;
         openings.push_back(Milliseconds([&] {
-            win::TPreviewSheetView view(frame, target, nullptr);
-            MoveWindow(view.Handle(), 0, 0, 1280, 960, FALSE);
-            Repaint(view.Handle());
+            opened = std::make_unique<win::TPreviewSheetView>(frame, target, nullptr);
+            MoveWindow(opened->Handle(), 0, 0, 1280, 960, FALSE);
+            Repaint(opened->Handle());
         }));
     }
     std::printf("layout of 250 x 500 frame characters for the sheet: %.2f ms (%zu segments)\n",
                 Summarise(layouts).Median, target.Layout.Segments.size());
     std::printf("opening, layout excluded (window and first paint, fit page): %.2f ms\n",
                 Summarise(openings).Median);
-    std::vector<double> wholes;
+    const bench::TPreviewWindowTimes window = bench::TimePreviewWindow(frame, memo, kRuns);
+    std::vector<double> empties;
     for (int run = 0; run < kRuns; ++run)
-        wholes.push_back(WholeWindowOpening(frame, memo));
+        empties.push_back(bench::EmptyWindowOpening(frame));
     std::printf("opening the whole preview window, layout included, to the end of its last "
-                "paint: %.2f ms\n",
-                Summarise(wholes).Median);
+                "paint: %.2f ms (an empty window shown maximised: %.2f ms)\n",
+                Summarise(window.Openings).Median, Summarise(empties).Median);
+    for (const auto& [button, steps] : window.Steps)
+        std::printf("whole window, from fit page, button \"%ls\": %.2f ms, every paint included\n",
+                    button.c_str(), Summarise(steps).Median);
     win::TPreviewSheetView view(frame, target, nullptr);
     MoveWindow(view.Handle(), 0, 0, 1280, 960, FALSE);
     const TZoom zooms[] = {{TZoomMode::FitPage},
