@@ -70,6 +70,8 @@ private:
     void Command(UINT id);
     void Finish(TPreviewChoice choice);
     void ShowStatus();
+    void ShowZoom();
+    void SetStatusText(WPARAM part, const std::wstring& text);
     bool Ours(HWND window) const;
     bool PreTranslate(MSG& message);
 
@@ -120,7 +122,7 @@ void TPrintPreview::CreateParts() {
                               0, 0, 0, FHandle, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(FStatus, SB_SETPARTS, kStatusRightEdges.size(),
                  reinterpret_cast<LPARAM>(kStatusRightEdges.data()));
-    FView = std::make_unique<TPreviewSheetView>(FHandle, FTarget, [this] { ShowStatus(); });
+    FView = std::make_unique<TPreviewSheetView>(FHandle, FTarget, [this] { ShowZoom(); });
     ShowStatus();
 }
 
@@ -138,17 +140,24 @@ void TPrintPreview::Layout() {
                std::max(0, static_cast<int>(client.bottom) - kStripHeight - statusHeight), TRUE);
 }
 
+void TPrintPreview::SetStatusText(WPARAM part, const std::wstring& text) {
+    SendMessageW(FStatus, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 void TPrintPreview::ShowStatus() {
     if (FStatus == nullptr || FView == nullptr)
         return;
-    const std::wstring texts[] = {
-        Wide(SheetSizeText(FTarget.Sheet)),
-        FTarget.PrinterName.empty() ? Wide(kNoPrinterText) : FTarget.PrinterName,
-        Wide(ZoomText(FView->Percent())),
-        Wide(CutText(FTarget.Layout)),
-    };
-    for (WPARAM part = 0; part < std::size(texts); ++part)
-        SendMessageW(FStatus, SB_SETTEXTW, part, reinterpret_cast<LPARAM>(texts[part].c_str()));
+    SetStatusText(0, Wide(SheetSizeText(FTarget.Sheet)));
+    SetStatusText(1, FTarget.PrinterName.empty() ? Wide(kNoPrinterText) : FTarget.PrinterName);
+    SetStatusText(3, Wide(CutText(FTarget.Layout)));
+    ShowZoom();
+}
+
+// Only the zoom changes while the preview runs, and the status bar paints
+// each text it is given at once.
+void TPrintPreview::ShowZoom() {
+    if (FStatus != nullptr && FView != nullptr)
+        SetStatusText(2, Wide(ZoomText(FView->Percent())));
 }
 
 void TPrintPreview::Command(UINT id) {
