@@ -184,6 +184,10 @@ struct TSeen {
     int TopAfterArrow = 0;
     int TopAfterDrag = 0;
     int TopDraggedTo = -1;
+    int TopAfterHeldArrow = 0;
+    int TopWhenThumbReachedMouse = -1;
+    int TopAfterHeldTrack = -1;
+    TBarPart UnderMouseAfterHeldTrack = TBarPart::None;
 };
 
 // The sheet's scroll bar at its right edge or at its bottom edge.
@@ -214,6 +218,13 @@ TBarExtent VerticalExtent(HWND bar) {
     return {static_cast<int>(client.bottom), GetSystemMetrics(SM_CYVSCROLL)};
 }
 
+// Holds the button down on the bar until `done` says so (5 s at most).
+template <typename TDone> void Hold(HWND bar, int y, TDone done) {
+    SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, y));
+    for (int i = 0; i < 250 && !done(AxisOf(bar)); ++i)
+        std::this_thread::sleep_for(20ms);
+}
+
 void Click(HWND window, UINT down, UINT up, int x, int y, int movedY = 0) {
     SendMessageW(window, down, MK_LBUTTON, MAKELPARAM(x, y));
     if (movedY != 0)
@@ -233,6 +244,30 @@ void ScrollWithTheBar(HWND bar, TSeen& seen) {
     seen.TopDraggedTo = PositionAtThumb(axis, extent, thumb.Start + 40);
     Click(bar, WM_LBUTTONDOWN, WM_LBUTTONUP, 3, thumb.Start + thumb.Size / 2, 40);
     seen.TopAfterDrag = AxisOf(bar).Position;
+}
+
+// At 300 %, where the thumb is a quarter of the track: held in the track's
+// middle, the track pages until the thumb reaches the mouse, and no further;
+// held, the up arrow repeats.
+void HoldOnTheBar(HWND sheet, HWND bar, TSeen& seen) {
+    for (int step = 0; step < 2; ++step)
+        SendMessageW(sheet, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, WHEEL_DELTA), 0);
+    SendMessageW(sheet, WM_KEYDOWN, VK_HOME, 0);
+    const TBarExtent extent = VerticalExtent(bar);
+    const int mouse = extent.Length / 2;
+    Hold(bar, mouse, [&](const TScrollAxis& axis) {
+        return BarPartAt(axis, extent, mouse) != TBarPart::PageDown;
+    });
+    seen.TopWhenThumbReachedMouse = AxisOf(bar).Position;
+    std::this_thread::sleep_for(300ms);
+    SendMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(3, mouse));
+    const TScrollAxis axis = AxisOf(bar);
+    seen.TopAfterHeldTrack = axis.Position;
+    seen.UnderMouseAfterHeldTrack = BarPartAt(axis, extent, mouse);
+    const int step = seen.TopAfterArrow - seen.TopBeforeArrow;
+    Hold(bar, 3, [&](const TScrollAxis& now) { return now.Position < axis.Position - 2 * step; });
+    SendMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    seen.TopAfterHeldArrow = AxisOf(bar).Position - axis.Position;
 }
 
 HWND WaitForPreview(const wchar_t* caption) {
@@ -276,6 +311,7 @@ void Person(HWND owner, TSeen& seen, bool print) {
     seen.ZoomAfterWheel = StatusText(status, 2);
     seen.ScrollsDownAfterWheel = Scrolls(BarOf(sheet, true));
     ScrollWithTheBar(BarOf(sheet, true), seen);
+    HoldOnTheBar(sheet, BarOf(sheet, true), seen);
     if (print)
         SendMessageW(ChildOfClass(preview, L"Button", L"&Imprimir"), BM_CLICK, 0, 0);
     else
@@ -314,6 +350,11 @@ TEST_F(PrintPreviewTest, ShowsTheFramesOnTheSheetZoomsAndEnds) {
         EXPECT_GT(seen.TopAfterArrow, seen.TopBeforeArrow) << "the down arrow scrolls down";
         EXPECT_GT(seen.TopDraggedTo, seen.TopAfterArrow);
         EXPECT_EQ(seen.TopAfterDrag, seen.TopDraggedTo) << "the view follows the thumb";
+        EXPECT_LT(seen.TopAfterHeldArrow, -2 * (seen.TopAfterArrow - seen.TopBeforeArrow))
+            << "a held arrow repeats";
+        EXPECT_EQ(seen.UnderMouseAfterHeldTrack, TBarPart::Thumb);
+        EXPECT_EQ(seen.TopAfterHeldTrack, seen.TopWhenThumbReachedMouse)
+            << "the track stops paging once the thumb is under the mouse";
         EXPECT_GT(seen.GrayRun, kFrameRun) << "the frame's top line, drawn gray across the sheet";
     }
     DestroyWindow(owner);

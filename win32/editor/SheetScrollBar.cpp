@@ -86,13 +86,6 @@ int TSheetScrollBar::Along(POINT point) const {
     return FVertical ? point.y : point.x;
 }
 
-int TSheetScrollBar::CursorAlong() const {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    ScreenToClient(FHandle, &cursor);
-    return Along(cursor);
-}
-
 // The part of the bar from `start`, `size` pixels long, across its thickness.
 RECT TSheetScrollBar::Span(int start, int size) const {
     RECT client{};
@@ -121,6 +114,7 @@ void TSheetScrollBar::Press(int offset) {
         return;
     FPressed = part;
     FHot = true;
+    FMouse = offset;
     SetCapture(FHandle);
     InvalidateRect(FHandle, nullptr, FALSE);
     if (part == TBarPart::Thumb) {
@@ -132,16 +126,18 @@ void TSheetScrollBar::Press(int offset) {
     SetTimer(FHandle, kRepeatTimer, kFirstRepeatMs, nullptr);
 }
 
-// The track repeats only while the thumb has not yet reached the mouse.
+// Repeats only while the mouse stays on the pressed part: on the track, until
+// the thumb reaches it.
 void TSheetScrollBar::Repeat() {
     SetTimer(FHandle, kRepeatTimer, kRepeatMs, nullptr);
     if (FPressed == TBarPart::None || FPressed == TBarPart::Thumb)
         return;
-    if (BarPartAt(FAxis, Extent(), CursorAlong()) == FPressed)
+    if (BarPartAt(FAxis, Extent(), FMouse) == FPressed)
         Tell(RequestOf(FPressed));
 }
 
 void TSheetScrollBar::Drag(int offset) {
+    FMouse = offset;
     if (FPressed == TBarPart::Thumb) {
         const int track = PositionAtThumb(FAxis, Extent(), offset - FGrip);
         if (track != FTrack) {

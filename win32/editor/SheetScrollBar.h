@@ -33,7 +33,6 @@ public:
 private:
     TBarExtent Extent() const;
     int Along(POINT point) const;
-    int CursorAlong() const;
     RECT Span(int start, int size) const;
     void Press(int offset);
     void Repeat();
@@ -51,8 +50,10 @@ private:
     TBarPart FPressed = TBarPart::None;
     // Whether the pressed part is still under the mouse.
     bool FHot = false;
-    // Where on the thumb the mouse took it.
+    // Where on the thumb the mouse took it, and where along the bar the
+    // mouse was last seen while pressed.
     int FGrip = 0;
+    int FMouse = 0;
     int FTrack = 0;
     HWND FHandle = nullptr;
 };
