@@ -65,5 +65,16 @@ TEST(WindowProc, AnErrorInAHandlerIsLoggedGetsTheDefaultAnswerAndTheWindowLivesO
     EXPECT_EQ(Occurrences(log, "Error en el procedimiento de ventana, mensaje 32769"), 1u) << log;
 }
 
+// A window destroyed from outside, as a parent takes its children along,
+// leaves its object no handle to reuse.
+TEST(WindowProc, TheObjectForgetsItsWindowOnceTheWindowIsGone) {
+    TThrowingWindow window;
+    const HWND handle = window.Handle;
+    ASSERT_NE(handle, nullptr);
+    DestroyWindow(handle);
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_EQ(window.Handle, nullptr);
+}
+
 } // namespace
 } // namespace typ::win::test

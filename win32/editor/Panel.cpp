@@ -37,11 +37,7 @@ LRESULT TPanel::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (IsForwarded(message))
         return SendMessageW(GetParent(FHandle), message, wParam, lParam);
-    const HWND window = FHandle;
-    // The parent's destruction takes the panel with it.
-    if (message == WM_NCDESTROY)
-        FHandle = nullptr;
-    return DefWindowProcW(window, message, wParam, lParam);
+    return DefWindowProcW(FHandle, message, wParam, lParam);
 }
 
 } // namespace typ::win

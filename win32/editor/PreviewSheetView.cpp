@@ -317,11 +317,6 @@ LRESULT TPreviewSheetView::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
-    case WM_NCDESTROY: {
-        const HWND window = FHandle;
-        FHandle = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
         break;
     }

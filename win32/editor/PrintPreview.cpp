@@ -248,11 +248,6 @@ LRESULT TPrintPreview::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         if (FView != nullptr)
             SetFocus(FView->Handle());
         return 0;
-    case WM_NCDESTROY: {
-        const HWND window = FHandle;
-        FHandle = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
         return DefWindowProcW(FHandle, message, wParam, lParam);
     }

@@ -264,11 +264,6 @@ LRESULT TSheetScrollBar::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         return SendMessageW(GetParent(FHandle), message, wParam, lParam);
     case SBM_GETSCROLLINFO:
         return AnswerInfo(reinterpret_cast<SCROLLINFO*>(lParam));
-    case WM_NCDESTROY: {
-        const HWND window = FHandle;
-        FHandle = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
     default:
         return DefWindowProcW(FHandle, message, wParam, lParam);
     }

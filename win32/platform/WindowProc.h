@@ -29,7 +29,8 @@ inline void LogWindowProcError(UINT message, const std::exception_ptr& error) no
 // The window procedure of every window class of ours. A window belongs to an
 // object of type T, passed as the creation parameter of CreateWindowExW: at
 // WM_NCCREATE the object's `Handle` member gets the window and the window
-// keeps the object, until WM_NCDESTROY lets it go. Messages go to
+// keeps the object, until WM_NCDESTROY lets it go and clears `Handle`, once
+// Dispatch has seen it. Messages go to
 // `T::Dispatch(message, wParam, lParam)`. No exception leaves the procedure:
 // one that escapes Dispatch is logged (ltError) and the message gets its
 // default answer, so the window and the process live on.
@@ -45,12 +46,16 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     if (owner == nullptr)
         return DefWindowProcW(window, message, wParam, lParam);
+    LRESULT result = 0;
     try {
-        return owner->Dispatch(message, wParam, lParam);
+        result = owner->Dispatch(message, wParam, lParam);
     } catch (...) {
         LogWindowProcError(message, std::current_exception());
-        return DefWindowProcW(window, message, wParam, lParam);
+        result = DefWindowProcW(window, message, wParam, lParam);
     }
+    if (message == WM_NCDESTROY)
+        owner->*Handle = nullptr;
+    return result;
 }
 
 } // namespace typ::win

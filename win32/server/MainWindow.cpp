@@ -57,9 +57,6 @@ LRESULT TMainWindow::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
-    case WM_NCDESTROY:
-        FHandle = nullptr;
-        break;
     default:
         break;
     }
