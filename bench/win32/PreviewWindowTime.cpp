@@ -92,16 +92,17 @@ TPreviewWindowTimes TimePreviewWindow(HWND owner, const TMemo& memo, int runs) {
 }
 
 double EmptyWindowOpening(HWND owner) {
-    const auto start = TClock::now();
-    const HWND window =
-        CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, nullptr, nullptr);
-    ShowWindow(window, SW_SHOWMAXIMIZED);
-    UpdateWindow(window);
-    GdiFlush();
-    const auto end = TClock::now();
+    HWND window = nullptr;
+    const double opening = Milliseconds([&] {
+        window =
+            CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, nullptr, nullptr);
+        ShowWindow(window, SW_SHOWMAXIMIZED);
+        UpdateWindow(window);
+        GdiFlush();
+    });
     DestroyWindow(window);
-    return Since(start, end);
+    return opening;
 }
 
 } // namespace typ::bench
